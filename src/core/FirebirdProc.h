@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "CommandLine.h"
+#include "ProcessRunner.h"
+
+// What the conversion engine asks of the window it works for. The engine holds it only during a call
+// and never frees it.
+class IqovFirebirdProcCaller {
+ public:
+  // One message for the operator's log; several lines are joined by LF CR.
+  virtual void Log(const QString& AMensaje) = 0;
+  // Lets the user interface handle pending input while gbak runs.
+  virtual void ProcessMessages() = 0;
+  // True once the operator has asked to cancel.
+  virtual bool GetCancelar() = 0;
+  virtual void MostrarAnimacionAvance(const QString& ATexto) = 0;
+  // The database ABD was found already in ODS 12.
+  virtual void ReportarBDConvertida(const QString& ABD) = 0;
+  virtual void OcultarAnimacionAvance() = 0;
+
+ protected:
+  ~IqovFirebirdProcCaller() = default;
+};
+
+// Starts the program and waits for it to end without handing control to the user interface. Returns
+// its exit code; AProceso holds the child while it runs and 0 afterwards.
+int EjecutarProcesoYEsperar(const ProcessLaunch& ALanzamiento, ProcessHandle& AProceso);
+
+// The conversion engine: runs the Firebird tools that take a database of the data folder from the
+// installed server's on-disk structure to ODS 12.
+class TqovFirebirdProc {
+ public:
+  // Reads the current folder, under which the Firebird 3.0 tools and the log folder lie.
+  TqovFirebirdProc();
+
+  const QString& UsuarioBD() const { return FUsuarioBD; }
+  void SetUsuarioBD(const QString& AValor) { FUsuarioBD = AValor; }
+  const QString& PasswordBD() const { return FPasswordBD; }
+  void SetPasswordBD(const QString& AValor) { FPasswordBD = AValor; }
+  const QStringList& ListaUsuariosConectados() const { return FListaUsuariosConectados; }
+
+  // The separator line of the log.
+  static QString GetDelim();
+
+  // True when the database file ARutaBD is in ODS 12, which is then reported under ANombreBD. Never
+  // raises: a tool that fails gives false.
+  bool EsODS12(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ANombreBD);
+
+  // Backs ARutaBD up into ARutaDestino with the installed server's gbak at ARutaGbak; through the
+  // server's service manager when AServer is not empty. Raises TqovExceptionGbak when gbak fails.
+  void RespaldarEnVersionActual(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ARutaDestino,
+                                const QString& ANombreBD, const QString& ARutaGbak, const QString& ADBUser,
+                                const QString& ADBPass, bool AEsConfig, const QString& AServer);
+
+  // Restores the backup ARutaRespaldo into the new file ARutaDestino with the Firebird 3.0 gbak.
+  // Raises TqovExceptionGbak when gbak fails.
+  void RestaurarRespaldoEnFB30(IqovFirebirdProcCaller& ACaller, const QString& ARutaRespaldo,
+                               const QString& ARutaDestino, const QString& ANombreBD, bool AEsConfig);
+
+  // After a failed restore: replays the metadata of ARutaBD, extracted with the installed server's
+  // isql, into a scratch database. Raises Exception when the extraction or the replay fails.
+  void ValidarEstructura(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ANombreBD,
+                         const QString& ARutaGbak, const QString& ADBUser, const QString& ADBPass);
+
+  // The parameters of the backup and of the restore, ARutaReporte being gbak's report file.
+  static CommandLine ParametrosRespaldo(const QString& ARutaBD, const QString& ARutaDestino, const QString& ADBUser,
+                                        const QString& ADBPass, const QString& AServer, const QString& ARutaReporte);
+  CommandLine ParametrosRestauracion(const QString& ARutaRespaldo, const QString& ARutaDestino,
+                                     const QString& ARutaReporte) const;
+
+ private:
+  // Runs gbak, handing control to the caller every 100 ms; raises TqovExceptionGbak(AError) when it
+  // fails.
+  void EjecutarGbak(IqovFirebirdProcCaller& ACaller, const QString& ARutaGbak, const CommandLine& AParametros,
+                    const QString& AError);
+  // The file's size in bytes; -1 when it cannot be read.
+  static qint64 ObtenerTamanoArchivo(const QString& ARuta);
+
+  QString FUsuarioBD;
+  QString FPasswordBD;
+  QStringList FListaUsuariosConectados;
+  QString FRutaGstatFb3;
+  QString FRutaGbakFb3;
+  QString FRutaIsqlFb3;
+  QString FRutaServerFb3;
+  QString FUsuarioBdFb3;
+  QString FPasswordBDFb3;
+  QString FLogPath;
+  ProcessHandle FGbakProcess = 0;
+};

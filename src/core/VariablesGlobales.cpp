@@ -1,0 +1,3 @@
+#include "VariablesGlobales.h"
+
+QString ServidorFirebirdActual;
