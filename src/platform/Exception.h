@@ -28,3 +28,15 @@ class EListError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// An invalid floating-point operation, such as rounding an infinite value.
+class EInvalidOp : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+// A text that cannot be converted to the value asked for.
+class EConvertError : public Exception {
+ public:
+  using Exception::Exception;
+};

@@ -1,0 +1,6 @@
+#include "DAIBCQuery.h"
+
+TqovDAQuery::TqovDAQuery(QObject* AOwner) : TqovDADataset(AOwner) {
+  Options().DefaultValues = false;
+  DefaultValuesQov = false;
+}

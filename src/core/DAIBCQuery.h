@@ -1,0 +1,19 @@
+#pragma once
+
+#include "DAIBCDataSet.h"
+
+// The suite's statement run once: a SELECT opens it, any other statement is executed. It never loads
+// field defaults.
+class TqovDAQuery : public TqovDADataset {
+  Q_OBJECT
+
+ public:
+  explicit TqovDAQuery(QObject* AOwner = nullptr);
+
+  void ExecQuery() { Execute(); }
+  void ExecProc() { Execute(); }
+
+  // Open() opens the query; on a const query, Open() tells whether it is open.
+  using TqovDADataset::Open;
+  bool Open() const { return Active(); }
+};

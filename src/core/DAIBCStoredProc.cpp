@@ -1,0 +1,58 @@
+#include "DAIBCStoredProc.h"
+
+TqovDAStoredProc::TqovDAStoredProc(QObject* AOwner)
+    : TFbStoredProc(AOwner, std::make_unique<TqovDASQL>(), std::make_unique<TqovDAStoredProcOptions>()) {
+  AutoCommit = false;
+}
+
+void TqovDAStoredProc::PrepararSiHaceFalta() {
+  if (!Prepared() && Connection()) Prepare();
+}
+
+TqovDAParams& TqovDAStoredProc::Params() {
+  PrepararSiHaceFalta();
+  return Parametros();
+}
+
+void TqovDAStoredProc::Execute() {
+  PrepararSiHaceFalta();
+  TFbStoredProc::Execute();
+}
+
+TqovDAParam& TqovDAStoredProc::ParamByName(const QString& AName) {
+  PrepararSiHaceFalta();
+  return Parametros().ParamByName(AName);
+}
+
+TqovDAParam* TqovDAStoredProc::Fields(int Index) const {
+  int posicion = 0;
+  for (int i = 0; i < Parametros().Count(); ++i) {
+    if (Parametros().Items(i).ParamType() != ptOutput) continue;
+    if (posicion++ == Index) return &Parametros().Items(i);
+  }
+  return nullptr;
+}
+
+int TqovDAStoredProc::FieldIndex(const QString& FieldName) const {
+  int posicion = 0;
+  for (int i = 0; i < Parametros().Count(); ++i) {
+    if (Parametros().Items(i).ParamType() != ptOutput) continue;
+    if (Parametros().Items(i).Name() == FieldName) return posicion;
+    ++posicion;
+  }
+  return -1;
+}
+
+int ObtenerCodigoError(const EFbError& AError) { return AError.ErrorNumber(); }
+
+bool EsErrorDeBloqueo(int ACodigo) {
+  switch (ACodigo) {
+    case 335544336:  // deadlock
+    case 335544345:  // lock conflict on a no-wait transaction
+    case 335544451:  // update conflict with a concurrent update
+    case 335544510:  // lock time-out on a wait transaction
+      return true;
+    default:
+      return false;
+  }
+}

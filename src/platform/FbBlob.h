@@ -1,0 +1,13 @@
+#pragma once
+
+#include <ibase.h>
+
+#include <QByteArray>
+
+#include "FbTransactionHandle.h"
+
+// The whole content of a blob, read in the transaction.
+QByteArray ReadBlob(TFbTransactionHandle& ATransaction, ISC_QUAD AId);
+
+// A new blob holding AData, written in the transaction; its id goes into a statement's parameter.
+ISC_QUAD CreateBlob(TFbTransactionHandle& ATransaction, const QByteArray& AData);
