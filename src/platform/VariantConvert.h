@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DateTime.h"
-
 #include <QVariant>
+
+#include "DateTime.h"
 
 // Reading a field's or a parameter's value as another type. NULL reads as 0; a value that does not
 // convert raises EConvertError.
