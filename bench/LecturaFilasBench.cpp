@@ -4,15 +4,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
-#include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <vector>
 
 #include "BasesDePrueba.h"
 #include "DAIBCDatabase.h"
 #include "DAIBCQuery.h"
 #include "FbClient.h"
+#include "ReporteRazon.h"
 
 namespace {
 
@@ -124,27 +123,13 @@ void LeerConElCliente(benchmark::State& AEstado) {
 BENCHMARK(LeerConElCliente)->Unit(benchmark::kMillisecond);
 BENCHMARK(LeerConTqovDAQuery)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's time per iteration, to compare them at the end.
-class Reporte : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> Tiempos;
-
-  void ReportRuns(const std::vector<Run>& ACorridas) override {
-    for (const Run& corrida : ACorridas) Tiempos[corrida.benchmark_name()] = corrida.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(ACorridas);
-  }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  Reporte reporte;
+  ReporteRazon reporte;
   benchmark::RunSpecifiedBenchmarks(&reporte);
-  const double cliente = reporte.Tiempos["LeerConElCliente"];
-  const double adaptador = reporte.Tiempos["LeerConTqovDAQuery"];
-  if (cliente > 0 && adaptador > 0)
-    std::printf("TqovDAQuery / client fetch loop: %.2f (target: under 1.5)\n", adaptador / cliente);
+  reporte.Razon("LeerConTqovDAQuery", "LeerConElCliente", 1.5);
   benchmark::Shutdown();
   return 0;
 }

@@ -2,6 +2,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+
+class TMemTable;
+class TqovDAQuery;
 
 #include "CommandLine.h"
 #include "ProcessRunner.h"
@@ -65,6 +69,24 @@ class TqovFirebirdProc {
   void ValidarEstructura(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ANombreBD,
                          const QString& ARutaGbak, const QString& ADBUser, const QString& ADBPass);
 
+  // Refills ATable (SELECCIONADO, NOMBRE_CORTO) with the companies of the data folder ARutaConexion whose
+  // databases are not in ODS 12 yet, all selected; Config's list is read from its archived copy once Config
+  // itself is converted.
+  void ObtenerEmpresasConfig(IqovFirebirdProcCaller& ACaller, TMemTable& ATable, const QString& ARutaConexion,
+                             const QString& ADBUser, const QString& ADBPass, const QString& AServer);
+  // Raises TqovExceptionBDUsuariosConectados, listing them, when others are attached to the database.
+  void ChecarUsuariosConectados(const QString& ARutaBD, const QString& AServer, const QString& ADBUser,
+                                const QString& ADBPass);
+  // Raises TqovExceptionGbakRutaIncorrecta when there is no file at ARuta.
+  void ChecarGbakActual(const QString& ARuta);
+
+  // Converts the database ANombreBD of the data folder ARutaConexion ("Config" in its System folder when
+  // AEsConfig) to ODS 12: backup, restore, the old file into the archive and the new one in its place.
+  // Returns normally when it is converted, or when the operator cancelled after the backup.
+  void MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion, const QString& ANombreBD,
+                const QString& ADBUser, const QString& ADBPass, const QString& ARutaGBakActual, const QString& AServer,
+                bool AEsConfig);
+
   // The parameters of the backup and of the restore, ARutaReporte being gbak's report file.
   static CommandLine ParametrosRespaldo(const QString& ARutaBD, const QString& ARutaDestino, const QString& ADBUser,
                                         const QString& ADBPass, const QString& AServer, const QString& ARutaReporte);
@@ -78,6 +100,12 @@ class TqovFirebirdProc {
                     const QString& AError);
   // The file's size in bytes; -1 when it cannot be read.
   static qint64 ObtenerTamanoArchivo(const QString& ARuta);
+  // Writes the archive's note at ARuta unless a file of that name is there.
+  static void EscribirLeame(const QString& ARuta);
+  // Reads the rows of ALineas from the database file ARutaBD, handing each to APorFila; the connection,
+  // transaction and query are cleaned up on every path.
+  static void Consultar(const QString& ARutaBD, const QString& AServer, const QString& ADBUser, const QString& ADBPass,
+                        const QStringList& ALineas, const std::function<void(TqovDAQuery&)>& APorFila);
 
   QString FUsuarioBD;
   QString FPasswordBD;

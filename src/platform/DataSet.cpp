@@ -358,6 +358,14 @@ void TDataSet::DoAfterScroll() {
 
 void TDataSet::AppendRow(QVector<QVariant> AValues) { FRows.push_back(std::move(AValues)); }
 
+void TDataSet::EmptyRows() {
+  Cancel();
+  FRows.clear();
+  FCurrent = -1;
+  FBof = FEof = true;
+  emit DataSetChanged();
+}
+
 void TDataSet::ReplaceCurrentRow(QVector<QVariant> AValues) {
   if (FCurrent < 0) return;
   FRows[FCurrent] = std::move(AValues);

@@ -177,6 +177,8 @@ class TDataSet : public QObject {
   virtual void DoAfterScroll();
 
   void AppendRow(QVector<QVariant> AValues);
+  // Drops every record, leaving the data set open and empty.
+  void EmptyRows();
   // Replaces the values of the current record, as when it is read again from the source.
   void ReplaceCurrentRow(QVector<QVariant> AValues);
   const QVector<QVariant>* CurrentRow() const;

@@ -4,11 +4,12 @@
 #include "FbCommand.h"
 #include "FbTransaction.h"
 
+TFbConnection::TFbConnection(QObject* AOwner)
+    : TFbConnection(AOwner, std::make_unique<TFbConnectionOptions>(), std::make_unique<TFbCommand>()) {}
+
 TFbConnection::TFbConnection(QObject* AOwner, std::unique_ptr<TFbConnectionOptions> AOptions,
                              std::unique_ptr<TFbCommand> ACommand)
-    : QObject(AOwner),
-      FOptions(AOptions ? std::move(AOptions) : std::make_unique<TFbConnectionOptions>()),
-      FCommand(ACommand ? std::move(ACommand) : std::make_unique<TFbCommand>()) {
+    : QObject(AOwner), FOptions(std::move(AOptions)), FCommand(std::move(ACommand)) {
   FCommand->SetConnection(this);
 }
 

@@ -9,10 +9,10 @@
 #include "DataSet.h"
 #include "FbAttachment.h"
 #include "FbStatement.h"
+#include "FbTransaction.h"
 #include "Strings.h"
 
 class TFbCommand;
-class TFbTransaction;
 
 // How a connection's statements show their values.
 class TFbConnectionOptions {
@@ -38,8 +38,7 @@ class TFbConnection : public QObject {
   Q_OBJECT
 
  public:
-  explicit TFbConnection(QObject* AOwner = nullptr, std::unique_ptr<TFbConnectionOptions> AOptions = nullptr,
-                         std::unique_ptr<TFbCommand> ACommand = nullptr);
+  explicit TFbConnection(QObject* AOwner = nullptr);
   ~TFbConnection() override;
 
   // Server, ":" and path, or a path.
@@ -85,6 +84,10 @@ class TFbConnection : public QObject {
   TFbAttachment& Attachment();
   // Counts the attachments made, so that statements prepared on an earlier one are prepared again.
   int Attachments() const { return FAttachments; }
+
+ protected:
+  // A connection with options and an own command of a subclass's classes.
+  TFbConnection(QObject* AOwner, std::unique_ptr<TFbConnectionOptions> AOptions, std::unique_ptr<TFbCommand> ACommand);
 
  private:
   friend class TFbTransaction;

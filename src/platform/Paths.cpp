@@ -1,8 +1,12 @@
 #include "Paths.h"
 
+#include <fcntl.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
 
 #include "Exception.h"
 
@@ -25,7 +29,24 @@ qint64 FileSize(const QString& APath) {
   return info.isFile() ? info.size() : -1;
 }
 
+bool FileExists(const QString& APath) { return QFileInfo(APath).isFile(); }
+
+bool DirectoryExists(const QString& APath) { return QFileInfo(APath).isDir(); }
+
 bool CreateDir(const QString& APath) { return QDir().mkdir(APath); }
+
+bool MoveFileNoReplace(const QString& AFrom, const QString& ATo) {
+  const QByteArray desde = QFile::encodeName(AFrom);
+  const QByteArray hacia = QFile::encodeName(ATo);
+  if (renameat2(AT_FDCWD, desde.constData(), AT_FDCWD, hacia.constData(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EXDEV) return false;
+  // Between file systems: a copy (which never replaces), then the original goes; a copy whose original
+  // cannot go is taken back, so the file stays in one place only.
+  if (!QFile::copy(AFrom, ATo)) return false;
+  if (QFile::remove(AFrom)) return true;
+  QFile::remove(ATo);
+  return false;
+}
 
 bool DeleteTree(const QString& APath) { return QDir(APath).removeRecursively(); }
 

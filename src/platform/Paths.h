@@ -23,8 +23,14 @@ QString ExtractFileName(const QString& APath);
 // The file's size in bytes, or -1 when it cannot be read.
 qint64 FileSize(const QString& APath);
 
+bool FileExists(const QString& APath);
+bool DirectoryExists(const QString& APath);
+
 // Creates one folder level; false when it cannot be made.
 bool CreateDir(const QString& APath);
+
+// Moves a file to a new name, never replacing a file that is there already; false when it cannot.
+bool MoveFileNoReplace(const QString& AFrom, const QString& ATo);
 
 // Deletes a folder with everything inside; false when something stays.
 bool DeleteTree(const QString& APath);

@@ -20,12 +20,12 @@ QStringList LoadAnsiLines(const QString& APath) {
   return lineas;
 }
 
-void SaveAnsiLines(const QString& APath, const QStringList& ALines) {
+void SaveAnsiLines(const QString& APath, const QStringList& ALines, const QString& ALineBreak) {
   QSaveFile archivo(APath);
   bool escrito = archivo.open(QIODevice::WriteOnly);
   for (const QString& linea : ALines) {
     if (!escrito) break;
-    escrito = archivo.write(linea.toLatin1() + '\n') >= 0;
+    escrito = archivo.write((linea + ALineBreak).toLatin1()) >= 0;
   }
   if (!escrito || !archivo.commit())
     throw EFileError(QStringLiteral("No se puede escribir el archivo \"%1\". %2").arg(APath, archivo.errorString()));

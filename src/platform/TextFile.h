@@ -11,8 +11,8 @@
 // when the file cannot be read.
 QStringList LoadAnsiLines(const QString& APath);
 
-// Writes each line followed by LF. Raises EFileError when the file cannot be written.
-void SaveAnsiLines(const QString& APath, const QStringList& ALines);
+// Writes each line followed by ALineBreak. Raises EFileError when the file cannot be written.
+void SaveAnsiLines(const QString& APath, const QStringList& ALines, const QString& ALineBreak = QStringLiteral("\n"));
 
 // Inserts a line before position AIndex (AIndex may be the count, to append). Raises EListError when
 // the list has no such position.

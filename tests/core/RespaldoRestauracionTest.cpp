@@ -8,6 +8,7 @@
 #include "CallerDePrueba.h"
 #include "CarpetaTrabajo.h"
 #include "ExcepcionesConverBD.h"
+#include "MensajeDeError.h"
 
 namespace {
 
@@ -19,18 +20,6 @@ const QString Cola = QStringLiteral(
 class RespaldoRestauracion : public ::testing::Test {
  protected:
   QStringList Reportes() const { return QDir(carpeta.Log()).entryList(QDir::Files, QDir::Name); }
-
-  // Runs the step and returns the message of the TqovExceptionGbak it raises.
-  template <typename Paso>
-  QString ErrorGbak(Paso paso) {
-    try {
-      paso();
-    } catch (const TqovExceptionGbak& e) {
-      return e.Message();
-    }
-    ADD_FAILURE() << "no TqovExceptionGbak";
-    return {};
-  }
 
   CarpetaTrabajo carpeta;
   CallerDePrueba caller;
@@ -124,7 +113,7 @@ TEST_F(RespaldoRestauracion, ABackupThroughTheServersServiceManager) {
 
   // The embedded engine would take any password: this one fails because the server checks it.
   caller.Mensajes.clear();
-  const QString error = ErrorGbak([&] {
+  const QString error = MensajeDeError<TqovExceptionGbak>([&] {
     proc.RespaldarEnVersionActual(caller, bd, carpeta.Datos() + QStringLiteral("otro.fbk"), "EMPRESA", gbakInstalado,
                                   "SYSDBA", "no es la clave", false, "localhost");
   });
@@ -141,7 +130,7 @@ TEST_F(RespaldoRestauracion, FailuresRaiseTheStepsErrorNamingItsReport) {
   CrearBaseDatos(bd);
 
   // An installed gbak that is not there fails as a gbak that ends with an error.
-  const QString errorRespaldo = ErrorGbak([&] {
+  const QString errorRespaldo = MensajeDeError<TqovExceptionGbak>([&] {
     proc.RespaldarEnVersionActual(caller, bd, carpeta.Datos() + QStringLiteral("E.fbk"), "Config",
                                   carpeta.Raiz() + QStringLiteral("/no hay/gbak"), "SYSDBA", "masterkey", true, "");
   });
@@ -158,7 +147,7 @@ TEST_F(RespaldoRestauracion, FailuresRaiseTheStepsErrorNamingItsReport) {
   respaldo.close();
   for (const bool esConfig : {false, true}) {
     caller.Mensajes.clear();
-    const QString errorRestauracion = ErrorGbak([&] {
+    const QString errorRestauracion = MensajeDeError<TqovExceptionGbak>([&] {
       proc.RestaurarRespaldoEnFB30(caller, danado, carpeta.Datos() + QStringLiteral("EMPRESA_ODS12.fdb"), "EMPRESA",
                                    esConfig);
     });

@@ -1,0 +1,146 @@
+// Converts a company of about 200 MB through MigrarBD against the bare gbak backup and restore of the
+// same file, and lists 100 companies through ObtenerEmpresasConfig against 100 bare gstat runs.
+
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <cstdlib>
+#include <memory>
+
+#include "BasesDePrueba.h"
+#include "CarpetaDatos.h"
+#include "CarpetaTrabajo.h"
+#include "FirebirdProc.h"
+#include "MemTable.h"
+#include "ProcessRunner.h"
+#include "ReporteRazon.h"
+
+namespace {
+
+// Rows of documents that make a company database of about 200 MB.
+constexpr int MovimientosGrandes = 550000;
+constexpr int Empresas = 100;
+
+class CallerMudo : public IqovFirebirdProcCaller {
+ public:
+  void Log(const QString&) override {}
+  void ProcessMessages() override {}
+  bool GetCancelar() override { return false; }
+  void MostrarAnimacionAvance(const QString&) override {}
+  void ReportarBDConvertida(const QString&) override {}
+  void OcultarAnimacionAvance() override {}
+};
+
+// The working and data folders, made once: the large company kept aside as a template, and a data
+// folder listing 100 companies.
+struct Entorno {
+  CarpetaTrabajo carpeta;
+  QString plantilla = carpeta.Raiz() + "/plantilla.fdb";
+  QString listado = carpeta.Raiz() + "/listado/";
+
+  Entorno() {
+    CarpetaDatos::CrearEmpresa(plantilla, MovimientosGrandes);
+    QStringList nombres;
+    for (int i = 0; i < Empresas; ++i) nombres << QStringLiteral("EMPRESA %1").arg(i, 3, 10, QLatin1Char('0'));
+    // Every database here is in ODS 12 for the real gstat, so Config counts as converted and the list is
+    // read from its archived copy.
+    QDir().mkpath(listado + "System");
+    QDir().mkpath(listado + "ArchivarBDAnterior2019/System");
+    CarpetaDatos::CrearConfig(listado + "System/Config.fdb", nombres);
+    QFile::copy(listado + "System/Config.fdb", listado + "ArchivarBDAnterior2019/System/Config.fdb");
+    const QString modelo = listado + "modelo.fdb";
+    CarpetaDatos::CrearEmpresa(modelo, 5);
+    for (const QString& nombre : nombres) QFile::copy(modelo, listado + nombre + ".fdb");
+  }
+
+  static Entorno& Uno() {
+    static Entorno entorno;
+    return entorno;
+  }
+};
+
+// A fresh data folder holding a copy of the large company.
+QString NuevaCarpetaDatos(const QString& ANombre) {
+  Entorno& e = Entorno::Uno();
+  const QString datos = e.carpeta.Raiz() + "/" + ANombre + "/";
+  QDir(datos).removeRecursively();
+  QDir().mkpath(datos);
+  if (!QFile::copy(e.plantilla, datos + "GRANDE.fdb")) std::abort();
+  // What earlier runs left to write goes to disk now, not during the next measured run.
+  sync();
+  return datos;
+}
+
+void ConvertirConMigrarBD(benchmark::State& AEstado) {
+  CallerMudo caller;
+  for (auto _ : AEstado) {
+    AEstado.PauseTiming();
+    const QString datos = NuevaCarpetaDatos("migrar");
+    QDir(Entorno::Uno().carpeta.Log()).removeRecursively();
+    TqovFirebirdProc proc;
+    AEstado.ResumeTiming();
+    proc.MigrarBD(caller, datos, "GRANDE", "SYSDBA", "masterkey", HerramientaFirebird3("gbak"), "", false);
+  }
+}
+
+void RespaldarYRestaurarConGbak(benchmark::State& AEstado) {
+  const QString gbak = HerramientaFirebird3("gbak");
+  for (auto _ : AEstado) {
+    AEstado.PauseTiming();
+    const QString datos = NuevaCarpetaDatos("gbak");
+    AEstado.ResumeTiming();
+    ProcessHandle proceso = 0;
+    if (EjecutarProceso(
+            {gbak,
+             {"-b", "-t", "-user", "SYSDBA", "-password", "masterkey", datos + "GRANDE.fdb", datos + "GRANDE.fbk"}},
+            proceso) != 0 ||
+        EjecutarProceso({gbak,
+                         {"-c", "-replace", "-p", "8192", "-user", "SYSDBA", "-password", "quorbiled",
+                          datos + "GRANDE.fbk", datos + "GRANDE_ODS12.fdb"}},
+                        proceso) != 0)
+      std::abort();
+  }
+}
+
+void ListarConObtenerEmpresasConfig(benchmark::State& AEstado) {
+  Entorno& e = Entorno::Uno();
+  CallerMudo caller;
+  TqovFirebirdProc proc;
+  TMemTable tabla;
+  tabla.FieldDefs() = {{"SELECCIONADO", ftString, 20}, {"NOMBRE_CORTO", ftString, 50}};
+  for (auto _ : AEstado) proc.ObtenerEmpresasConfig(caller, tabla, e.listado, "SYSDBA", "masterkey", "");
+}
+
+void SondearConGstat(benchmark::State& AEstado) {
+  Entorno& e = Entorno::Uno();
+  const QString gstat = HerramientaFirebird3("gstat");
+  for (auto _ : AEstado)
+    for (int i = 0; i < Empresas; ++i) {
+      ProcessHandle proceso = 0;
+      EjecutarProceso({gstat,
+                       {"-h", e.listado + QStringLiteral("EMPRESA %1.fdb").arg(i, 3, 10, QLatin1Char('0'))},
+                       {},
+                       "tempVer.txt"},
+                      proceso);
+    }
+}
+
+BENCHMARK(RespaldarYRestaurarConGbak)->Unit(benchmark::kSecond)->Iterations(3);
+BENCHMARK(ConvertirConMigrarBD)->Unit(benchmark::kSecond)->Iterations(3);
+BENCHMARK(SondearConGstat)->Unit(benchmark::kMillisecond);
+BENCHMARK(ListarConObtenerEmpresasConfig)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  Entorno::Uno();
+  ReporteRazon reporte;
+  benchmark::RunSpecifiedBenchmarks(&reporte);
+  reporte.Razon("ConvertirConMigrarBD/iterations:3", "RespaldarYRestaurarConGbak/iterations:3", 1.05);
+  reporte.Razon("ListarConObtenerEmpresasConfig", "SondearConGstat", 1.2);
+  benchmark::Shutdown();
+  return 0;
+}
