@@ -25,21 +25,14 @@ TqovDAParam& TqovDAStoredProc::ParamByName(const QString& AName) {
 }
 
 TqovDAParam* TqovDAStoredProc::Fields(int Index) const {
-  int posicion = 0;
-  for (int i = 0; i < Parametros().Count(); ++i) {
-    if (Parametros().Items(i).ParamType() != ptOutput) continue;
-    if (posicion++ == Index) return &Parametros().Items(i);
-  }
-  return nullptr;
+  const QVector<TParam*> salidas = Salidas();
+  return Index >= 0 && Index < salidas.size() ? static_cast<TqovDAParam*>(salidas[Index]) : nullptr;
 }
 
 int TqovDAStoredProc::FieldIndex(const QString& FieldName) const {
-  int posicion = 0;
-  for (int i = 0; i < Parametros().Count(); ++i) {
-    if (Parametros().Items(i).ParamType() != ptOutput) continue;
-    if (Parametros().Items(i).Name() == FieldName) return posicion;
-    ++posicion;
-  }
+  const QVector<TParam*> salidas = Salidas();
+  for (int i = 0; i < salidas.size(); ++i)
+    if (salidas[i]->Name() == FieldName) return i;
   return -1;
 }
 

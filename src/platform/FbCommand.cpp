@@ -69,6 +69,13 @@ TFbCommand::TFbCommand(QObject* AOwner, std::unique_ptr<TParams> AParams)
   SQL.OnChange = [this] { SqlCambiado(); };
 }
 
+TFbCommand::TFbCommand(TFbConnection* AConnection, TFbTransaction* ATransaction, const QStringList& ASql)
+    : TFbCommand() {
+  SetConnection(AConnection);
+  SetTransaction(ATransaction);
+  SQL.Assign(ASql);
+}
+
 TFbCommand::~TFbCommand() = default;
 
 void TFbCommand::SetParamCheck(bool AValue) {

@@ -19,6 +19,8 @@ class TFbCommand : public QObject {
 
  public:
   explicit TFbCommand(QObject* AOwner = nullptr, std::unique_ptr<TParams> AParams = nullptr);
+  // A statement of its own on that connection and transaction, such as a data set runs beside its query.
+  TFbCommand(TFbConnection* AConnection, TFbTransaction* ATransaction, const QStringList& ASql);
   ~TFbCommand() override;
 
   TStrings SQL;

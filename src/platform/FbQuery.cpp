@@ -24,6 +24,14 @@ int Caracteres(const TFbColumn& AColumna) {
   return AColumna.Length;
 }
 
+// A value as the field keeps it: a fixed-length text loses its trailing blanks.
+QVariant ValorLeido(TFieldType ATipo, const QVariant& AValor) {
+  if (ATipo != ftFixedChar || AValor.isNull()) return AValor;
+  QString texto = AValor.toString();
+  while (texto.endsWith(QLatin1Char(' '))) texto.chop(1);
+  return texto;
+}
+
 }  // namespace
 
 TFbQuery::TFbQuery(QObject* AOwner, std::unique_ptr<TFbCommand> ACommand, std::unique_ptr<TFbDataSetOptions> AOptions)
@@ -90,7 +98,7 @@ void TFbQuery::InternalOpen() {
     throw EDatabaseError(QStringLiteral("La instrucción SQL no devuelve registros."));
   }
   FieldDefs().clear();
-  QVector<int> fijos;  // fixed-length texts lose their trailing blanks
+  QVector<int> fijos;
   for (const TFbColumn& columna : FCommand->Columns()) {
     const TFieldType tipo = Connection()->FieldTypeOf(columna);
     if (tipo == ftFixedChar) fijos << static_cast<int>(FieldDefs().size());
@@ -100,12 +108,7 @@ void TFbQuery::InternalOpen() {
   if (FOptions->DefaultValues) LeerDefaults();
   QVector<QVariant> fila;
   while (FCommand->Fetch(fila)) {
-    for (const int i : fijos)
-      if (!fila[i].isNull()) {
-        QString texto = fila[i].toString();
-        while (texto.endsWith(QLatin1Char(' '))) texto.chop(1);
-        fila[i] = texto;
-      }
+    for (const int i : fijos) fila[i] = ValorLeido(ftFixedChar, fila[i]);
     AppendRow(std::move(fila));
     fila = QVector<QVariant>();
   }
@@ -119,10 +122,8 @@ void TFbQuery::InternalClose() {
 
 // The default of every field that comes from a table column, from the column or else from its domain.
 void TFbQuery::LeerDefaults() {
-  TFbCommand consulta;
-  consulta.SetConnection(Connection());
-  consulta.SetTransaction(Transaction());
-  consulta.SQL.Assign({QStringLiteral("SELECT TRIM(RF.RDB$FIELD_NAME), COALESCE(RF.RDB$DEFAULT_SOURCE, "
+  TFbCommand consulta(Connection(), Transaction(),
+                      {QStringLiteral("SELECT TRIM(RF.RDB$FIELD_NAME), COALESCE(RF.RDB$DEFAULT_SOURCE, "
                                       "F.RDB$DEFAULT_SOURCE)"),
                        QStringLiteral("FROM RDB$RELATION_FIELDS RF JOIN RDB$FIELDS F ON F.RDB$FIELD_NAME = "
                                       "RF.RDB$FIELD_SOURCE"),
@@ -154,24 +155,28 @@ void TFbQuery::InternalDelete(const QVector<QVariant>& AValues) {
   if (SQLDelete.Count() > 0) EjecutarCambio(SQLDelete, AValues, &AValues);
 }
 
-// Runs an insert, update or delete whose ":FIELD" parameters take the record's values and whose
-// ":OLD_FIELD" parameters its values before the change.
+// Gives the command's ":FIELD" parameters the record's values, and its ":OLD_FIELD" parameters the values
+// before the change.
+void TFbQuery::TomarDelRegistro(TFbCommand& ACommand, const QVector<QVariant>& ANuevos,
+                                const QVector<QVariant>& AAnteriores) const {
+  const QString prefijoAnterior = QStringLiteral("OLD_");
+  for (int i = 0; i < ACommand.Params().Count(); ++i) {
+    TParam& param = ACommand.Params().Items(i);
+    const bool anterior = param.Name().startsWith(prefijoAnterior, Qt::CaseInsensitive);
+    if (const TField* campo = FindField(anterior ? param.Name().mid(prefijoAnterior.size()) : param.Name()))
+      param.SetValue((anterior ? AAnteriores : ANuevos).value(campo->Index()));
+  }
+}
+
+// Runs an insert, update or delete with the record's values.
 void TFbQuery::EjecutarCambio(const TStrings& ASql, const QVector<QVariant>& ANuevos,
                               const QVector<QVariant>* AAnteriores) {
-  TFbCommand cambio;
-  cambio.SetConnection(Connection());
-  cambio.SetTransaction(UpdateTransaction());
-  cambio.SQL.Assign(ASql.Lines());
-  const QString prefijoAnterior = QStringLiteral("OLD_");
+  TFbCommand cambio(Connection(), UpdateTransaction(), ASql.Lines());
+  TomarDelRegistro(cambio, ANuevos, AAnteriores ? *AAnteriores : ANuevos);
   for (int i = 0; i < cambio.Params().Count(); ++i) {
     TParam& param = cambio.Params().Items(i);
-    const bool anterior = AAnteriores && param.Name().startsWith(prefijoAnterior, Qt::CaseInsensitive);
-    const TField* campo = FindField(anterior ? param.Name().mid(prefijoAnterior.size()) : param.Name());
-    if (!campo) continue;
-    QVariant valor = (anterior ? *AAnteriores : ANuevos).value(campo->Index());
-    if (FOptions->SetEmptyStrToNull && valor.typeId() == QMetaType::QString && valor.toString().isEmpty())
-      valor = QVariant();
-    param.SetValue(valor);
+    if (FOptions->SetEmptyStrToNull && param.Value().typeId() == QMetaType::QString && param.AsString().isEmpty())
+      param.Clear();
   }
   cambio.Execute();
   if (FOptions->StrictUpdate && AAnteriores && cambio.RowsAffected() != 1)
@@ -185,16 +190,8 @@ void TFbQuery::RefreshRecord() {
   if (!Active() || !actual) return;
   if (SQLRefresh.Count() == 0)
     throw EDatabaseError(QStringLiteral("No se ha definido la instrucción para leer de nuevo el registro."));
-  TFbCommand lectura;
-  lectura.SetConnection(Connection());
-  lectura.SetTransaction(Transaction());
-  lectura.SQL.Assign(SQLRefresh.Lines());
-  for (int i = 0; i < lectura.Params().Count(); ++i) {
-    TParam& param = lectura.Params().Items(i);
-    QString nombre = param.Name();
-    if (nombre.startsWith(QStringLiteral("OLD_"), Qt::CaseInsensitive)) nombre = nombre.mid(4);
-    if (const TField* campo = FindField(nombre)) param.SetValue(actual->value(campo->Index()));
-  }
+  TFbCommand lectura(Connection(), Transaction(), SQLRefresh.Lines());
+  TomarDelRegistro(lectura, *actual, *actual);
   lectura.Execute();
   QVector<QVariant> fila;
   const bool encontrado = lectura.Fetch(fila);
@@ -203,6 +200,7 @@ void TFbQuery::RefreshRecord() {
   if (!encontrado) throw EDatabaseError(QStringLiteral("No se encontró el registro al leerlo de nuevo."));
   QVector<QVariant> valores = *actual;
   for (int i = 0; i < columnas.size(); ++i)
-    if (const TField* campo = FindField(columnas[i].Name)) valores[campo->Index()] = fila[i];
+    if (const TField* campo = FindField(columnas[i].Name))
+      valores[campo->Index()] = ValorLeido(campo->DataType(), fila[i]);
   ReplaceCurrentRow(std::move(valores));
 }

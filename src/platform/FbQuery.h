@@ -91,6 +91,8 @@ class TFbQuery : public TDataSet {
   void InternalDelete(const QVector<QVariant>& AValues) override;
 
  private:
+  void TomarDelRegistro(TFbCommand& ACommand, const QVector<QVariant>& ANuevos,
+                        const QVector<QVariant>& AAnteriores) const;
   void EjecutarCambio(const TStrings& ASql, const QVector<QVariant>& ANuevos, const QVector<QVariant>* AAnteriores);
   void LeerDefaults();
   void TomarDelMaestro();

@@ -35,10 +35,8 @@ void TFbStoredProc::Prepare() {
 
 // The procedure's parameters as the server lists them: inputs first, then outputs, each in its order.
 void TFbStoredProc::DescribirParametros() {
-  TFbCommand consulta;
-  consulta.SetConnection(Connection());
-  consulta.SetTransaction(Transaction());
-  consulta.SQL.Assign({QStringLiteral("SELECT TRIM(RDB$PARAMETER_NAME), RDB$PARAMETER_TYPE"),
+  TFbCommand consulta(Connection(), Transaction(),
+                      {QStringLiteral("SELECT TRIM(RDB$PARAMETER_NAME), RDB$PARAMETER_TYPE"),
                        QStringLiteral("FROM RDB$PROCEDURE_PARAMETERS"),
                        QStringLiteral("WHERE RDB$PROCEDURE_NAME = :PROCEDIMIENTO AND RDB$PACKAGE_NAME IS NULL"),
                        QStringLiteral("ORDER BY RDB$PARAMETER_TYPE, RDB$PARAMETER_NUMBER")});
@@ -53,9 +51,15 @@ void TFbStoredProc::DescribirParametros() {
 void TFbStoredProc::Execute() {
   Prepare();
   Command().Execute();
-  QVector<QVariant> salidas;
-  Command().Fetch(salidas);
-  int posicion = 0;
+  QVector<QVariant> valores;
+  Command().Fetch(valores);
+  const QVector<TParam*> salidas = Salidas();
+  for (int i = 0; i < salidas.size(); ++i) salidas[i]->SetValue(valores.value(i));
+}
+
+QVector<TParam*> TFbStoredProc::Salidas() const {
+  QVector<TParam*> salidas;
   for (int i = 0; i < Params().Count(); ++i)
-    if (Params().Items(i).ParamType() == ptOutput) Params().Items(i).SetValue(salidas.value(posicion++));
+    if (Params().Items(i).ParamType() == ptOutput) salidas << &Params().Items(i);
+  return salidas;
 }

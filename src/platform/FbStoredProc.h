@@ -20,6 +20,8 @@ class TFbStoredProc : public TFbQuery {
   // Runs the procedure with its input parameters and fills its output parameters.
   void Execute() override;
   void ExecProc() { Execute(); }
+  // The output parameters, in order.
+  QVector<TParam*> Salidas() const;
 
  private:
   void DescribirParametros();

@@ -130,6 +130,15 @@ TEST_F(DataSet, FixedLengthTextLosesItsTrailingBlanks) {
   q.ExecQuery();
   EXPECT_EQ(q.Field(0).DataType(), ftFixedChar);
   EXPECT_EQ(q.Field(0).AsString(), "F");
+
+  // Read again by the refresh statement, too.
+  TqovDADataset d;
+  d.SetDatabase(&bd);
+  d.SelectSQL().SetText("SELECT ID, TIPO FROM DOCTOS WHERE ID = 1");
+  d.RefreshSQL().SetText("SELECT TIPO FROM DOCTOS WHERE ID = :ID");
+  d.Open();
+  d.RefreshRecord();
+  EXPECT_EQ(d.FieldByName("TIPO").AsString(), "F");
 }
 
 TEST_F(DataSet, DefaultsAreReadOnceForEachSelectText) {
