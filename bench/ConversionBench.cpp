@@ -9,13 +9,13 @@
 #include <cstdlib>
 #include <memory>
 
-#include "BasesDePrueba.h"
-#include "CarpetaDatos.h"
-#include "CarpetaTrabajo.h"
-#include "FirebirdProc.h"
-#include "MemTable.h"
-#include "ProcessRunner.h"
 #include "ReporteRazon.h"
+#include "core/engine/FirebirdProc.h"
+#include "fixtures/BasesDePrueba.h"
+#include "fixtures/CarpetaDatos.h"
+#include "fixtures/CarpetaTrabajo.h"
+#include "platform/data/MemTable.h"
+#include "platform/os/ProcessRunner.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <vector>
 
-#include "BasesDePrueba.h"
-#include "DAIBCDatabase.h"
-#include "DAIBCQuery.h"
-#include "FbClient.h"
 #include "ReporteRazon.h"
+#include "core/dataaccess/DAIBCDatabase.h"
+#include "core/dataaccess/DAIBCQuery.h"
+#include "fixtures/BasesDePrueba.h"
+#include "platform/fbclient/FbClient.h"
 
 namespace {
 

@@ -1,8 +1,0 @@
-#include "DAIBCParams.h"
-
-void TqovDAParam::LoadFromStream(QIODevice& AValue) {
-  if (!AValue.isSequential()) AValue.seek(0);
-  SetAsBlob(AValue.readAll());
-}
-
-void TqovDAParam::SaveToStream(QIODevice& AValue) const { AValue.write(AsBlob()); }

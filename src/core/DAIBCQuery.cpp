@@ -1,6 +1,0 @@
-#include "DAIBCQuery.h"
-
-TqovDAQuery::TqovDAQuery(QObject* AOwner) : TqovDADataset(AOwner) {
-  Options().DefaultValues = false;
-  DefaultValuesQov = false;
-}

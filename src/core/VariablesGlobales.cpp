@@ -1,3 +1,0 @@
-#include "VariablesGlobales.h"
-
-QString ServidorFirebirdActual;

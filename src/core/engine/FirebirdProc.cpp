@@ -1,0 +1,124 @@
+#include "core/engine/FirebirdProc.h"
+
+#include "core/engine/ExcepcionesConverBD.h"
+#include "core/engine/FirebirdProcReportes.h"
+#include "platform/rtl/TextFile.h"
+
+namespace {
+
+// The probe's output, in the current folder.
+const QString ArchivoVersion = QStringLiteral("tempVer.txt");
+
+// What follows "-user " in the parameters of both gbak runs: the credentials, the file read, the file
+// written and gbak's report file.
+CommandLine& AgregarGbak(CommandLine& AParametros, const QString& AUsuario, const QString& AClave,
+                         const QString& AOrigen, const QString& ADestino, const QString& AReporte) {
+  return AParametros.Valor(AUsuario)
+      .Opciones(QStringLiteral(" "))
+      .Opciones(QStringLiteral("-password "))
+      .Valor(AClave)
+      .Opciones(QStringLiteral(" "))
+      .Citado(AOrigen)
+      .Opciones(QStringLiteral(" "))
+      .Citado(ADestino)
+      .Opciones(QStringLiteral(" "))
+      .Opciones(QStringLiteral("-y "))
+      .Citado(AReporte);
+}
+
+}  // namespace
+
+int EjecutarProcesoYEsperar(const ProcessLaunch& ALanzamiento, ProcessHandle& AProceso) {
+  return EjecutarProceso(ALanzamiento, AProceso);
+}
+
+TqovFirebirdProc::TqovFirebirdProc()
+    : FUsuarioBdFb3(QStringLiteral("SYSDBA")), FPasswordBDFb3(QStringLiteral("quorbiled")) {
+  const QString carpeta = CurrentFolder();
+  const QString herramientas = JoinPath(carpeta, QStringLiteral("Firebird3"));
+  FRutaGstatFb3 = JoinPath(herramientas, QStringLiteral("gstat"));
+  FRutaGbakFb3 = JoinPath(herramientas, QStringLiteral("gbak"));
+  FRutaIsqlFb3 = JoinPath(herramientas, QStringLiteral("isql"));
+  FRutaServerFb3 = JoinPath(herramientas, QStringLiteral("firebird"));
+  FLogPath = JoinPath(carpeta, QStringLiteral("log"));
+}
+
+QString TqovFirebirdProc::GetDelim() { return QString(64, QLatin1Char('*')); }
+
+bool TqovFirebirdProc::EsODS12(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ANombreBD) {
+  const CommandLine parametros = CommandLine().Opciones(QStringLiteral("-h ")).Citado(ARutaBD);
+  ProcessHandle proceso = 0;
+  if (EjecutarProcesoYEsperar({FRutaGstatFb3, parametros.Argumentos(), {}, ArchivoVersion}, proceso) != 0) return false;
+  QString salida;
+  try {
+    salida = LoadAnsiLines(JoinPath(CurrentFolder(), ArchivoVersion)).join(QString());
+  } catch (const EFileError&) {
+    ACaller.Log(QStringLiteral("No se pudo procesar la salida de la herramienta de GSTAT."));
+    return false;
+  }
+  if (!salida.contains(QStringLiteral("ODS version\t\t12"), Qt::CaseInsensitive)) return false;
+  ACaller.ReportarBDConvertida(ANombreBD);
+  return true;
+}
+
+CommandLine TqovFirebirdProc::ParametrosRespaldo(const QString& ARutaBD, const QString& ARutaDestino,
+                                                 const QString& ADBUser, const QString& ADBPass, const QString& AServer,
+                                                 const QString& ARutaReporte) {
+  CommandLine parametros;
+  parametros.Opciones(QStringLiteral("-b "));
+  if (!AServer.isEmpty())
+    parametros.Opciones(QStringLiteral(" -se "))
+        .Valor(AServer + QStringLiteral(":service_mgr"))
+        .Opciones(QStringLiteral(" "));
+  parametros.Opciones(QStringLiteral("-t -user "));
+  return AgregarGbak(parametros, ADBUser, ADBPass, ARutaBD, ARutaDestino, ARutaReporte);
+}
+
+CommandLine TqovFirebirdProc::ParametrosRestauracion(const QString& ARutaRespaldo, const QString& ARutaDestino,
+                                                     const QString& ARutaReporte) const {
+  CommandLine parametros;
+  parametros.Opciones(QStringLiteral("-c -replace -p 8192 -user "));
+  return AgregarGbak(parametros, FUsuarioBdFb3, FPasswordBDFb3, ARutaRespaldo, ARutaDestino, ARutaReporte);
+}
+
+void TqovFirebirdProc::EjecutarGbak(IqovFirebirdProcCaller& ACaller, const QString& ARutaGbak,
+                                    const CommandLine& AParametros, const QString& AError) {
+  const int codigo =
+      EjecutarProceso({ARutaGbak, AParametros.Argumentos()}, FGbakProcess, [&ACaller] { ACaller.ProcessMessages(); });
+  if (codigo != 0) throw TqovExceptionGbak(AError);
+}
+
+void TqovFirebirdProc::RespaldarEnVersionActual(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD,
+                                                const QString& ARutaDestino, const QString& ANombreBD,
+                                                const QString& ARutaGbak, const QString& ADBUser,
+                                                const QString& ADBPass, bool AEsConfig, const QString& AServer) {
+  const QString reporte = NombreReporte(ANombreBD, QStringLiteral("RESPALDAR"));
+  ACaller.Log(AEsConfig ? QStringLiteral("Respaldando la base de datos Config con la versión actual de Firebird...")
+                        : QStringLiteral("Respaldando la empresa ") + ANombreBD + QStringLiteral(" con la versión ") +
+                              QStringLiteral("actual de Firebird..."));
+  const QString error =
+      (AEsConfig ? QStringLiteral("Ocurrió un error al respaldar la base de datos. Consulte el archivo '")
+                 : QStringLiteral("Ocurrió un error al respaldar la empresa. Consulte el archivo '")) +
+      reporte + ColaConsulteLog;
+  EjecutarGbak(ACaller, ARutaGbak,
+               ParametrosRespaldo(ARutaBD, ARutaDestino, ADBUser, ADBPass, AServer, RutaReporte(reporte)), error);
+  ACaller.Log(AEsConfig ? QStringLiteral("Se respaldó la base de datos Config correctamente.")
+                        : QStringLiteral("Se respaldó la empresa ") + ANombreBD + QStringLiteral(" correctamente."));
+}
+
+void TqovFirebirdProc::RestaurarRespaldoEnFB30(IqovFirebirdProcCaller& ACaller, const QString& ARutaRespaldo,
+                                               const QString& ARutaDestino, const QString& ANombreBD, bool AEsConfig) {
+  const QString reporte = NombreReporte(ANombreBD, QStringLiteral("RESTAURAR"));
+  ACaller.Log(AEsConfig
+                  ? QStringLiteral("Restaurando respaldo de base de datos Config a una base de datos con "
+                                   "formato de Firebird 3.0...")
+                  : QStringLiteral("Restaurando respaldo de empresa ") + ANombreBD + QStringLiteral(" a una base de ") +
+                        QStringLiteral("datos con formato de Firebird 3.0..."));
+  const QString error =
+      QStringLiteral("Ocurrió un error al restaurar el respaldo. Consulte el archivo '") + reporte + ColaConsulteLog;
+  EjecutarGbak(ACaller, FRutaGbakFb3, ParametrosRestauracion(ARutaRespaldo, ARutaDestino, RutaReporte(reporte)), error);
+  ACaller.Log(AEsConfig ? QStringLiteral("Conversión de base de datos Config exitosa.")
+                        : QStringLiteral("Conversión de empresa ") + ANombreBD + QStringLiteral(" exitosa."));
+}
+
+qint64 TqovFirebirdProc::ObtenerTamanoArchivo(const QString& ARuta) { return FileSize(ARuta); }

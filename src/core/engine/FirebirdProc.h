@@ -1,0 +1,130 @@
+#pragma once
+
+// The conversion engine: converts a database to ODS 12 with the Firebird tools, and its caller interface.
+//
+// The engine's operations are spread over four files:
+//   FirebirdProc.cpp           construction, the tool runs (gbak, gstat), EsODS12, the backup and the restore,
+//                              the file size
+//   FirebirdProcEmpresas.cpp   the company list of Config, the attached-users check, the gbak path check
+//   FirebirdProcEstructura.cpp the structure check after a failed restore
+//   FirebirdProcMigracion.cpp  the conversion of one database (MigrarBD) and the archive's leame.txt
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class TMemTable;
+class TqovDAQuery;
+
+#include "platform/os/ProcessRunner.h"
+#include "platform/rtl/CommandLine.h"
+
+// What the conversion engine asks of the window it works for. The engine holds it only during a call
+// and never frees it.
+class IqovFirebirdProcCaller {
+ public:
+  // One message for the operator's log; several lines are joined by LF CR.
+  virtual void Log(const QString& AMensaje) = 0;
+  // Lets the user interface handle pending input while gbak runs.
+  virtual void ProcessMessages() = 0;
+  // True once the operator has asked to cancel.
+  virtual bool GetCancelar() = 0;
+  virtual void MostrarAnimacionAvance(const QString& ATexto) = 0;
+  // The database ABD was found already in ODS 12.
+  virtual void ReportarBDConvertida(const QString& ABD) = 0;
+  virtual void OcultarAnimacionAvance() = 0;
+
+ protected:
+  ~IqovFirebirdProcCaller() = default;
+};
+
+// Starts the program and waits for it to end without handing control to the user interface. Returns
+// its exit code; AProceso holds the child while it runs and 0 afterwards.
+int EjecutarProcesoYEsperar(const ProcessLaunch& ALanzamiento, ProcessHandle& AProceso);
+
+// The conversion engine: runs the Firebird tools that take a database of the data folder from the
+// installed server's on-disk structure to ODS 12.
+class TqovFirebirdProc {
+ public:
+  // Reads the current folder, under which the Firebird 3.0 tools and the log folder lie.
+  TqovFirebirdProc();
+
+  const QString& UsuarioBD() const { return FUsuarioBD; }
+  void SetUsuarioBD(const QString& AValor) { FUsuarioBD = AValor; }
+  const QString& PasswordBD() const { return FPasswordBD; }
+  void SetPasswordBD(const QString& AValor) { FPasswordBD = AValor; }
+  const QStringList& ListaUsuariosConectados() const { return FListaUsuariosConectados; }
+
+  // The separator line of the log.
+  static QString GetDelim();
+
+  // True when the database file ARutaBD is in ODS 12, which is then reported under ANombreBD. Never
+  // raises: a tool that fails gives false.
+  bool EsODS12(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ANombreBD);
+
+  // Backs ARutaBD up into ARutaDestino with the installed server's gbak at ARutaGbak; through the
+  // server's service manager when AServer is not empty. Raises TqovExceptionGbak when gbak fails.
+  void RespaldarEnVersionActual(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ARutaDestino,
+                                const QString& ANombreBD, const QString& ARutaGbak, const QString& ADBUser,
+                                const QString& ADBPass, bool AEsConfig, const QString& AServer);
+
+  // Restores the backup ARutaRespaldo into the new file ARutaDestino with the Firebird 3.0 gbak.
+  // Raises TqovExceptionGbak when gbak fails.
+  void RestaurarRespaldoEnFB30(IqovFirebirdProcCaller& ACaller, const QString& ARutaRespaldo,
+                               const QString& ARutaDestino, const QString& ANombreBD, bool AEsConfig);
+
+  // After a failed restore: replays the metadata of ARutaBD, extracted with the installed server's
+  // isql, into a scratch database. Raises Exception when the extraction or the replay fails.
+  void ValidarEstructura(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ANombreBD,
+                         const QString& ARutaGbak, const QString& ADBUser, const QString& ADBPass);
+
+  // Refills ATable (SELECCIONADO, NOMBRE_CORTO) with the companies of the data folder ARutaConexion whose
+  // databases are not in ODS 12 yet, all selected; Config's list is read from its archived copy once Config
+  // itself is converted.
+  void ObtenerEmpresasConfig(IqovFirebirdProcCaller& ACaller, TMemTable& ATable, const QString& ARutaConexion,
+                             const QString& ADBUser, const QString& ADBPass, const QString& AServer);
+  // Raises TqovExceptionBDUsuariosConectados, listing them, when others are attached to the database.
+  void ChecarUsuariosConectados(const QString& ARutaBD, const QString& AServer, const QString& ADBUser,
+                                const QString& ADBPass);
+  // Raises TqovExceptionGbakRutaIncorrecta when there is no file at ARuta.
+  void ChecarGbakActual(const QString& ARuta);
+
+  // Converts the database ANombreBD of the data folder ARutaConexion ("Config" in its System folder when
+  // AEsConfig) to ODS 12: backup, restore, the old file into the archive and the new one in its place.
+  // Returns normally when it is converted, or when the operator cancelled after the backup.
+  void MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion, const QString& ANombreBD,
+                const QString& ADBUser, const QString& ADBPass, const QString& ARutaGBakActual, const QString& AServer,
+                bool AEsConfig);
+
+  // The parameters of the backup and of the restore, ARutaReporte being gbak's report file.
+  static CommandLine ParametrosRespaldo(const QString& ARutaBD, const QString& ARutaDestino, const QString& ADBUser,
+                                        const QString& ADBPass, const QString& AServer, const QString& ARutaReporte);
+  CommandLine ParametrosRestauracion(const QString& ARutaRespaldo, const QString& ARutaDestino,
+                                     const QString& ARutaReporte) const;
+
+ private:
+  // Runs gbak, handing control to the caller every 100 ms; raises TqovExceptionGbak(AError) when it
+  // fails.
+  void EjecutarGbak(IqovFirebirdProcCaller& ACaller, const QString& ARutaGbak, const CommandLine& AParametros,
+                    const QString& AError);
+  // The file's size in bytes; -1 when it cannot be read.
+  static qint64 ObtenerTamanoArchivo(const QString& ARuta);
+  // Writes the archive's note at ARuta unless a file of that name is there.
+  static void EscribirLeame(const QString& ARuta);
+  // Reads the rows of ALineas from the database file ARutaBD, handing each to APorFila; the connection,
+  // transaction and query are cleaned up on every path.
+  static void Consultar(const QString& ARutaBD, const QString& AServer, const QString& ADBUser, const QString& ADBPass,
+                        const QStringList& ALineas, const std::function<void(TqovDAQuery&)>& APorFila);
+
+  QString FUsuarioBD;
+  QString FPasswordBD;
+  QStringList FListaUsuariosConectados;
+  QString FRutaGstatFb3;
+  QString FRutaGbakFb3;
+  QString FRutaIsqlFb3;
+  QString FRutaServerFb3;
+  QString FUsuarioBdFb3;
+  QString FPasswordBDFb3;
+  QString FLogPath;
+  ProcessHandle FGbakProcess = 0;
+};

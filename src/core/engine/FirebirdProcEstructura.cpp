@@ -1,0 +1,79 @@
+#include <QLocale>
+
+#include "core/engine/FirebirdProc.h"
+#include "core/engine/FirebirdProcReportes.h"
+#include "core/engine/VariablesGlobales.h"
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/TextFile.h"
+
+namespace {
+
+// A text for an SQL string literal.
+QString LiteralSql(QString ATexto) {
+  return QLatin1Char('\'') + ATexto.replace(QLatin1Char('\''), QStringLiteral("''")) + QLatin1Char('\'');
+}
+
+}  // namespace
+
+void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD,
+                                         const QString& ANombreBD, const QString& ARutaGbak, const QString& ADBUser,
+                                         const QString& ADBPass) {
+  const QString reporte = NombreReporte(ANombreBD, QStringLiteral("VALIDAR_ESTRUCTURA"));
+  const QString rutaReporte = RutaReporte(reporte);
+  ACaller.Log(QStringLiteral("Ocurrió un error al restaurar el respaldo.\r\nValidando estructura de la empresa %1...")
+                  .arg(ANombreBD));
+  const QString errorExtraccion =
+      QStringLiteral("Ocurrió un error al respaldar la empresa. Consulte el archivo '") + reporte + ColaConsulteLog;
+  const QString errorEstructura =
+      QStringLiteral("Se han detectado problemas al validar la estructura de la base de datos. Consulte el archivo '") +
+      reporte + ColaConsulteLog;
+
+  // A fresh scratch folder for the database that the replay creates.
+  const QString archivoBD = ExtractFileName(ARutaBD);
+  const QString carpetaTemporal = JoinPath(TempFolder(), QStringLiteral("QovTemporalConversion"));
+  const QString bdTemporal = JoinPath(
+      carpetaTemporal, QStringLiteral("qov_val_") + QLocale().toLower(archivoBD).remove(QStringLiteral(".fdb")));
+  DeleteTree(carpetaTemporal);
+  CreateDir(carpetaTemporal);
+
+  const QString script = JoinPath(
+      CurrentFolder(), QStringLiteral("log"),
+      QString(archivoBD).remove(QStringLiteral(".fdb"), Qt::CaseInsensitive) + QStringLiteral("_metadata.sql"));
+  const QString isqlAnterior = QString(ARutaGbak).replace(QStringLiteral("gbak"), QStringLiteral("isql"));
+  const QString prefijoServidor =
+      ServidorFirebirdActual.isEmpty()
+          ? QString()
+          : QString(ServidorFirebirdActual).replace(QLatin1Char(':'), QLatin1Char('/')) + QLatin1Char(':');
+
+  const CommandLine extraccion = CommandLine()
+                                     .Opciones(QStringLiteral("-x -user "))
+                                     .Valor(ADBUser)
+                                     .Opciones(QStringLiteral(" -password "))
+                                     .Valor(ADBPass)
+                                     .Opciones(QStringLiteral(" -o "))
+                                     .Citado(script)
+                                     .Opciones(QStringLiteral(" "))
+                                     .Citado(prefijoServidor + ARutaBD);
+  ProcessHandle proceso = 0;
+  if (EjecutarProcesoYEsperar({isqlAnterior, extraccion.Argumentos(), {}, rutaReporte, true}, proceso) != 0)
+    throw Exception(errorExtraccion);
+  DeleteFileOrRaise(rutaReporte);
+
+  // The script gets a statement that creates the scratch database, after its first two lines.
+  QStringList lineas = LoadAnsiLines(script);
+  InsertLine(
+      lineas, 2,
+      QStringLiteral("CREATE DATABASE %1 PAGE_SIZE 8192 DEFAULT CHARACTER SET NONE;").arg(LiteralSql(bdTemporal)));
+  SaveAnsiLines(script, lineas);
+
+  const CommandLine reproduccion = CommandLine()
+                                       .Opciones(QStringLiteral("-i "))
+                                       .Citado(script)
+                                       .Opciones(QStringLiteral(" -ch ISO8859_1 -user "))
+                                       .Valor(ADBUser)
+                                       .Opciones(QStringLiteral(" -password "))
+                                       .Valor(ADBPass);
+  const int codigo = EjecutarProcesoYEsperar({FRutaIsqlFb3, reproduccion.Argumentos(), {}, rutaReporte, true}, proceso);
+  DeleteTree(carpetaTemporal);
+  if (codigo != 0) throw Exception(errorEstructura);
+}

@@ -1,0 +1,91 @@
+#include <QFile>
+
+#include "core/engine/ExcepcionesConverBD.h"
+#include "core/engine/FirebirdProc.h"
+#include "platform/os/Paths.h"
+#include "platform/rtl/TextFile.h"
+
+namespace {
+
+constexpr qint64 TamanoGrande = 2000000000;
+
+// Makes sure the folder exists, creating one level; raises TqovExceptionOperacionesArchivo(AError) when
+// it cannot.
+void AsegurarCarpeta(const QString& ACarpeta, const QString& AError) {
+  if (!DirectoryExists(ACarpeta) && !CreateDir(ACarpeta)) throw TqovExceptionOperacionesArchivo(AError);
+}
+
+}  // namespace
+
+void TqovFirebirdProc::EscribirLeame(const QString& ARuta) {
+  if (FileExists(ARuta)) return;
+  SaveAnsiLines(
+      ARuta,
+      {QStringLiteral("Las bases de datos contenidas en esta carpeta son una copia de las bases de datos"),
+       QStringLiteral("que se tenían originalmente en su directorio de datos antes de ejecutar el proceso"),
+       QStringLiteral("de migración a Firebird 3.0."),
+       QStringLiteral("En caso de que se desee revertir el proceso de conversión se pueden tomar estas bases"),
+       QStringLiteral("de datos y copiarlas al directorio de datos (Ejemplo: c:\\Tarvolin datos). Al hacer esto se"),
+       QStringLiteral("podrá volver a usar su versión previa de Tarvolin.")},
+      QStringLiteral("\r\n"));
+}
+
+void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion, const QString& ANombreBD,
+                                const QString& ADBUser, const QString& ADBPass, const QString& ARutaGBakActual,
+                                const QString& AServer, bool AEsConfig) {
+  const QString archivo = JoinPath(ARutaConexion, QStringLiteral("ArchivarBDAnterior2019"));
+  const QString respaldos = JoinPath(ARutaConexion, QStringLiteral("Respaldos"));
+  AsegurarCarpeta(archivo, QStringLiteral("Ocurrió un error al crear la carpeta en donde se van a respaldar las "
+                                          "bases de datos anteriores."));
+  AsegurarCarpeta(FLogPath, QStringLiteral("Ocurrió un error al crear la carpeta de logs."));
+  AsegurarCarpeta(respaldos, QStringLiteral("Ocurrió un error al crear la carpeta de Respaldos."));
+
+  ACaller.Log(GetDelim());
+  ACaller.Log(AEsConfig ? QStringLiteral("Convirtiendo base de datos Config")
+                        : QStringLiteral("Convirtiendo empresa ") + ANombreBD);
+  ACaller.Log(GetDelim());
+  // Config lives in the System folders of the data folder, of the archive and of the backups.
+  const QString sub = AEsConfig ? QStringLiteral("System") : QString();
+  const auto en = [&sub](const QString& ACarpeta) { return sub.isEmpty() ? ACarpeta : JoinPath(ACarpeta, sub); };
+  const QString origen = JoinPath(en(ARutaConexion), ANombreBD + QStringLiteral(".fdb"));
+  const QString nueva = JoinPath(en(ARutaConexion), ANombreBD + QStringLiteral("_ODS12.fdb"));
+  const QString carpetaArchivo = en(archivo);
+  const QString archivada = JoinPath(carpetaArchivo, ANombreBD + QStringLiteral(".fdb"));
+  const QString respaldo = JoinPath(en(respaldos), ANombreBD + QStringLiteral("_MIGRACION_2019.fbk"));
+  if (AEsConfig)
+    AsegurarCarpeta(en(respaldos), QStringLiteral("Ocurrió un error al crear la carpeta en donde se va a respaldar la "
+                                                  "base de datos de Config."));
+
+  if (ObtenerTamanoArchivo(origen) > TamanoGrande)
+    ACaller.Log(
+        QStringLiteral("La conversión de esta empresa puede tardar más tiempo de lo normal debido a su tamaño."));
+
+  ChecarUsuariosConectados(origen, AServer, ADBUser, ADBPass);
+
+  ACaller.MostrarAnimacionAvance(QStringLiteral("Respaldando..."));
+  RespaldarEnVersionActual(ACaller, origen, respaldo, ANombreBD, ARutaGBakActual, ADBUser, ADBPass, AEsConfig, AServer);
+  ACaller.OcultarAnimacionAvance();
+
+  if (ACaller.GetCancelar()) return;
+
+  ACaller.MostrarAnimacionAvance(QStringLiteral("Restaurando..."));
+  try {
+    RestaurarRespaldoEnFB30(ACaller, respaldo, nueva, ANombreBD, AEsConfig);
+  } catch (const TqovExceptionGbak&) {
+    // A structure that Firebird 3.0 refuses raises the check's own error; otherwise the restore's stands.
+    ValidarEstructura(ACaller, origen, ANombreBD, ARutaGBakActual, ADBUser, ADBPass);
+    throw;
+  }
+  ACaller.OcultarAnimacionAvance();
+
+  AsegurarCarpeta(
+      carpetaArchivo,
+      QStringLiteral("Ocurrió un error al crear la carpeta en donde se va a archivar la base de datos anterior."));
+  EscribirLeame(JoinPath(archivo, QStringLiteral("leame.txt")));
+  QFile::remove(archivada);  // an earlier conversion's copy; the move below tells whether the place is free
+  if (!MoveFileNoReplace(origen, archivada))
+    throw TqovExceptionOperacionesArchivo(QStringLiteral("Ocurrió un error al archivar la base de datos actual."));
+  if (!MoveFileNoReplace(nueva, origen))
+    throw TqovExceptionOperacionesArchivo(
+        QStringLiteral("Ocurrió un error al renombrar el la base de datos con formato ODS 12.0."));
+}

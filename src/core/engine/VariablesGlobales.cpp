@@ -1,0 +1,3 @@
+#include "core/engine/VariablesGlobales.h"
+
+QString ServidorFirebirdActual;

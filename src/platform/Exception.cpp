@@ -1,3 +1,0 @@
-#include "Exception.h"
-
-Exception::Exception(const QString& message) : FMessage(message), FWhat(message.toUtf8()) {}

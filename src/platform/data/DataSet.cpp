@@ -1,0 +1,431 @@
+#include "platform/data/DataSet.h"
+
+#include <utility>
+
+#include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/VariantConvert.h"
+
+namespace {
+
+// A default expression's value when it is a literal: a quoted text or a number; otherwise none.
+QVariant ValorLiteral(const QString& AExpresion) {
+  const QString texto = AExpresion.trimmed();
+  if (texto.size() >= 2 && texto.startsWith(QLatin1Char('\'')) && texto.endsWith(QLatin1Char('\'')))
+    return texto.mid(1, texto.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+  bool numero = false;
+  const qlonglong entero = texto.toLongLong(&numero);
+  if (numero) return entero;
+  const double real = texto.toDouble(&numero);
+  return numero ? QVariant(real) : QVariant();
+}
+
+// The value as the field's type keeps it; raises EDatabaseError when it does not convert.
+QVariant Convertir(const TField& AField, const QVariant& AValor) {
+  if (AValor.isNull()) return QVariant();
+  QMetaType tipo;
+  switch (AField.DataType()) {
+    case ftString:
+    case ftFixedChar:
+    case ftMemo:
+    case ftWideMemo:
+      tipo = QMetaType::fromType<QString>();
+      break;
+    case ftSmallint:
+    case ftInteger:
+      tipo = QMetaType::fromType<int>();
+      break;
+    case ftLargeint:
+      tipo = QMetaType::fromType<qlonglong>();
+      break;
+    case ftBoolean:
+      tipo = QMetaType::fromType<bool>();
+      break;
+    case ftFloat:
+    case ftBCD:
+      tipo = QMetaType::fromType<double>();
+      break;
+    case ftDate:
+      tipo = QMetaType::fromType<QDate>();
+      break;
+    case ftTime:
+      tipo = QMetaType::fromType<QTime>();
+      break;
+    case ftDateTime:
+      tipo = QMetaType::fromType<QDateTime>();
+      break;
+    case ftBlob:
+      tipo = QMetaType::fromType<QByteArray>();
+      break;
+    case ftUnknown:
+      return AValor;
+  }
+  QVariant valor = AValor;
+  if (valor.metaType() == tipo) return valor;
+  // Texts take the process-wide decimal separator; the conversion itself expects a point.
+  if (valor.metaType() == QMetaType::fromType<QString>() && (tipo == QMetaType::fromType<double>()))
+    valor = valor.toString().replace(FormatSettings.DecimalSeparator, QLatin1Char('.'));
+  if (!valor.convert(tipo))
+    throw EDatabaseError(
+        QStringLiteral("'%1' no es un valor válido para el campo '%2'.").arg(AValor.toString(), AField.FieldName()));
+  return valor;
+}
+
+}  // namespace
+
+// --- TField
+
+TField::TField(TDataSet& ADataSet, const TFieldDef& ADef, int AIndex)
+    : FDataSet(ADataSet),
+      FDef(ADef),
+      FIndex(AIndex),
+      FDisplayWidth(ADef.Size > 0 ? ADef.Size : 10),
+      FDefaultExpression(ADef.DefaultExpression) {}
+
+QVariant TField::Value() const { return FDataSet.CurrentValue(FIndex); }
+
+void TField::SetValue(const QVariant& AValue) { FDataSet.SetCurrentValue(*this, Convertir(*this, AValue)); }
+
+QString TField::AsString() const {
+  const QVariant valor = Value();
+  if (valor.isNull()) return QString();
+  switch (valor.typeId()) {
+    case QMetaType::QDate:
+      return FormatDateTime(FormatSettings.ShortDateFormat, DateTimeFromQDateTime(valor.toDate().startOfDay()));
+    case QMetaType::QTime:
+      return FormatDateTime(FormatSettings.ShortTimeFormat, AsDateTime());
+    case QMetaType::QDateTime:
+      return FormatDateTime(FormatSettings.ShortDateFormat + QLatin1Char(' ') + FormatSettings.ShortTimeFormat,
+                            AsDateTime());
+    case QMetaType::Bool:
+      return valor.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::Double:
+      return FloatToStrF(valor.toDouble(), TFloatFormat::General, 15, 0);
+    case QMetaType::QByteArray:
+      return QString::fromLatin1(valor.toByteArray());
+    default:
+      return valor.toString();
+  }
+}
+
+int TField::AsInteger() const { return static_cast<int>(AsLargeInt()); }
+
+qint64 TField::AsLargeInt() const { return VarToInt64(Value()); }
+
+double TField::AsFloat() const { return VarToFloat(Value()); }
+
+bool TField::AsBoolean() const { return Value().toBool(); }
+
+TDateTime TField::AsDateTime() const { return VarToDateTime(Value()); }
+
+QByteArray TField::AsBytes() const { return Value().toByteArray(); }
+
+// --- TDataSet
+
+TDataSet::TDataSet(QObject* AOwner) : QObject(AOwner) {}
+
+TDataSet::~TDataSet() = default;
+
+void TDataSet::SetActive(bool AValue) {
+  if (AValue == Active()) return;
+  if (AValue) {
+    DoBeforeOpen();
+    OpenCursor();
+    DoAfterOpen();
+  } else {
+    DoBeforeClose();
+    CloseCursor();
+    DoAfterClose();
+  }
+}
+
+void TDataSet::OpenCursor() {
+  FRows.clear();
+  try {
+    InternalOpen();
+  } catch (...) {
+    FRows.clear();
+    throw;
+  }
+  FFields.clear();
+  for (const TFieldDef& def : FFieldDefs)
+    FFields.push_back(std::make_unique<TField>(*this, def, static_cast<int>(FFields.size())));
+  FCurrent = FRows.empty() ? -1 : 0;
+  FBof = true;
+  FEof = FRows.empty();
+  FModified = false;
+  SetState(dsBrowse);
+  emit DataSetChanged();
+}
+
+void TDataSet::CloseCursor() {
+  InternalClose();
+  FRows.clear();
+  FBuffer.clear();
+  FCurrent = -1;
+  FBof = FEof = true;
+  FModified = false;
+  SetState(dsInactive);
+  FFields.clear();
+  emit DataSetChanged();
+}
+
+void TDataSet::SetState(TDataSetState AState) {
+  if (FState == AState) return;
+  FState = AState;
+  emit StateChanged();
+}
+
+void TDataSet::CheckActive() const {
+  if (!Active())
+    throw EDatabaseError(QStringLiteral("No se puede realizar esta operación en un conjunto de datos cerrado."));
+}
+
+void TDataSet::CheckBrowse(const char* AOperation) const {
+  CheckActive();
+  if (FState != dsBrowse)
+    throw EDatabaseError(QStringLiteral("No se puede %1: el conjunto de datos está en modo de edición o inserción.")
+                             .arg(QString::fromUtf8(AOperation)));
+}
+
+TField& TDataSet::Field(int AIndex) const {
+  if (AIndex < 0 || AIndex >= FieldCount())
+    throw EDatabaseError(QStringLiteral("Índice de campo fuera de límites (%1).").arg(AIndex));
+  return *FFields[AIndex];
+}
+
+TField* TDataSet::FindField(const QString& AFieldName) const {
+  for (const auto& campo : FFields)
+    if (campo->FieldName().compare(AFieldName, Qt::CaseInsensitive) == 0) return campo.get();
+  return nullptr;
+}
+
+TField& TDataSet::FieldByName(const QString& AFieldName) const {
+  TField* campo = FindField(AFieldName);
+  if (!campo) throw EDatabaseError(QStringLiteral("Campo '%1' no encontrado.").arg(AFieldName));
+  return *campo;
+}
+
+int TDataSet::RecordCount() const { return static_cast<int>(FRows.size()); }
+
+int TDataSet::RecNo() const { return FCurrent + 1; }
+
+void TDataSet::SetRecNo(int AValue) {
+  CheckActive();
+  if (FRows.empty()) return;
+  MoveBy(qBound(1, AValue, RecordCount()) - RecNo());
+}
+
+void TDataSet::First() {
+  CheckBrowse("ir al primer registro");
+  FCurrent = FRows.empty() ? -1 : 0;
+  FBof = true;
+  FEof = FRows.empty();
+  Scrolled();
+}
+
+void TDataSet::Last() {
+  CheckBrowse("ir al último registro");
+  FCurrent = RecordCount() - 1;
+  FBof = FRows.empty();
+  FEof = true;
+  Scrolled();
+}
+
+int TDataSet::MoveBy(int ADistance) {
+  CheckBrowse("moverse");
+  if ((ADistance > 0 && FEof) || (ADistance < 0 && FBof) || ADistance == 0) return 0;
+  const int destino = qBound(0, FCurrent + ADistance, RecordCount() - 1);
+  const int movidos = destino - FCurrent;
+  FCurrent = destino;
+  FBof = ADistance < 0 && movidos != ADistance;
+  FEof = ADistance > 0 && movidos != ADistance;
+  Scrolled();
+  return movidos;
+}
+
+void TDataSet::Scrolled() {
+  emit DataSetScrolled();
+  DoAfterScroll();
+}
+
+void TDataSet::Edit() {
+  CheckActive();
+  if (FState == dsEdit || FState == dsInsert) return;
+  if (FRows.empty()) {
+    Insert();
+    return;
+  }
+  FBuffer = FRows[FCurrent];
+  FModified = false;
+  SetState(dsEdit);
+}
+
+void TDataSet::Insert() { StartInsert(FCurrent < 0 ? 0 : FCurrent); }
+
+void TDataSet::Append() { StartInsert(RecordCount()); }
+
+void TDataSet::StartInsert(int APosition) {
+  CheckBrowse("insertar");
+  FBuffer = QVector<QVariant>(FieldCount());
+  for (const auto& campo : FFields)
+    if (!campo->DefaultExpression().isEmpty())
+      FBuffer[campo->Index()] = Convertir(*campo, ValorLiteral(campo->DefaultExpression()));
+  FInsertAt = APosition;
+  FModified = false;
+  SetState(dsInsert);
+  emit RecordChanged(nullptr);
+}
+
+void TDataSet::Post() {
+  CheckActive();
+  if (FState != dsEdit && FState != dsInsert)
+    throw EDatabaseError(QStringLiteral("El conjunto de datos no está en modo de edición o inserción."));
+  DoBeforePost();
+  if (FState == dsEdit) {
+    InternalPost(FBuffer, &FRows[FCurrent]);
+    FRows[FCurrent] = FBuffer;
+  } else {
+    InternalPost(FBuffer, nullptr);
+    FRows.insert(FRows.begin() + FInsertAt, FBuffer);
+    FCurrent = FInsertAt;
+    FBof = FEof = false;
+  }
+  FBuffer.clear();
+  FModified = false;
+  SetState(dsBrowse);
+  emit DataSetChanged();
+  DoAfterPost();
+}
+
+void TDataSet::Cancel() {
+  if (FState != dsEdit && FState != dsInsert) return;
+  FBuffer.clear();
+  FModified = false;
+  SetState(dsBrowse);
+  emit RecordChanged(nullptr);
+}
+
+void TDataSet::Delete() {
+  CheckActive();
+  if (FState == dsInsert) {
+    Cancel();
+    return;
+  }
+  if (FRows.empty())
+    throw EDatabaseError(QStringLiteral("No se puede realizar esta operación en un conjunto de datos vacío."));
+  Cancel();
+  InternalDelete(FRows[FCurrent]);
+  FRows.erase(FRows.begin() + FCurrent);
+  FCurrent = qMin(FCurrent, RecordCount() - 1);
+  FBof = FEof = FRows.empty();
+  emit DataSetChanged();
+  Scrolled();
+}
+
+void TDataSet::InternalPost(const QVector<QVariant>&, const QVector<QVariant>*) {}
+
+void TDataSet::InternalDelete(const QVector<QVariant>&) {}
+
+void TDataSet::DoBeforeOpen() {
+  if (BeforeOpen) BeforeOpen(*this);
+}
+
+void TDataSet::DoAfterOpen() {
+  if (AfterOpen) AfterOpen(*this);
+  if (!IsEmpty()) DoAfterScroll();
+}
+
+void TDataSet::DoBeforeClose() {
+  if (BeforeClose) BeforeClose(*this);
+}
+
+void TDataSet::DoAfterClose() {
+  if (AfterClose) AfterClose(*this);
+}
+
+void TDataSet::DoBeforePost() {
+  if (BeforePost) BeforePost(*this);
+}
+
+void TDataSet::DoAfterPost() {
+  if (AfterPost) AfterPost(*this);
+}
+
+void TDataSet::DoAfterScroll() {
+  if (AfterScroll) AfterScroll(*this);
+}
+
+void TDataSet::AppendRow(QVector<QVariant> AValues) { FRows.push_back(std::move(AValues)); }
+
+void TDataSet::EmptyRows() {
+  Cancel();
+  FRows.clear();
+  FCurrent = -1;
+  FBof = FEof = true;
+  emit DataSetChanged();
+}
+
+void TDataSet::ReplaceCurrentRow(QVector<QVariant> AValues) {
+  if (FCurrent < 0) return;
+  FRows[FCurrent] = std::move(AValues);
+  emit RecordChanged(nullptr);
+}
+
+const QVector<QVariant>* TDataSet::CurrentRow() const { return FCurrent < 0 ? nullptr : &FRows[FCurrent]; }
+
+QVariant TDataSet::CurrentValue(int AIndex) const {
+  if (FState == dsEdit || FState == dsInsert) return FBuffer.value(AIndex);
+  return FCurrent < 0 ? QVariant() : FRows[FCurrent].value(AIndex);
+}
+
+void TDataSet::SetCurrentValue(TField& AField, const QVariant& AValue) {
+  if (FState != dsEdit && FState != dsInsert)
+    throw EDatabaseError(QStringLiteral("El conjunto de datos no está en modo de edición o inserción."));
+  FBuffer[AField.Index()] = AValue;
+  FModified = true;
+  emit RecordChanged(&AField);
+}
+
+// --- TDataSource
+
+void TDataSource::SetDataSet(TDataSet* AValue) {
+  if (FDataSet == AValue) return;
+  for (const auto& conexion : FConexiones) disconnect(conexion);
+  FConexiones.clear();
+  FDataSet = AValue;
+  if (AValue) {
+    FConexiones = {connect(AValue, &TDataSet::DataSetChanged, this, &TDataSource::DataSetChanged),
+                   connect(AValue, &TDataSet::DataSetScrolled, this, &TDataSource::DataSetScrolled),
+                   connect(AValue, &TDataSet::RecordChanged, this, &TDataSource::RecordChanged),
+                   connect(AValue, &TDataSet::StateChanged, this, &TDataSource::StateChanged),
+                   connect(AValue, &QObject::destroyed, this, [this] { SetDataSet(nullptr); })};
+  }
+  emit StateChanged();
+  emit DataSetChanged();
+}
+
+// --- TDataLink
+
+void TDataLink::SetDataSource(TDataSource* AValue) {
+  if (FDataSource == AValue) return;
+  for (const auto& conexion : FConexiones) disconnect(conexion);
+  FConexiones.clear();
+  FDataSource = AValue;
+  if (AValue) {
+    FConexiones = {connect(AValue, &TDataSource::DataSetChanged, this, [this] { DataSetChanged(); }),
+                   connect(AValue, &TDataSource::DataSetScrolled, this, [this] { DataSetScrolled(); }),
+                   connect(AValue, &TDataSource::RecordChanged, this, [this](TField* f) { RecordChanged(f); }),
+                   connect(AValue, &TDataSource::StateChanged, this, [this] { EstadoCambiado(); }),
+                   connect(AValue, &QObject::destroyed, this, [this] { SetDataSource(nullptr); })};
+  }
+  EstadoCambiado();
+}
+
+void TDataLink::EstadoCambiado() {
+  if (Active() != FActivo) {
+    FActivo = Active();
+    ActiveChanged();
+  }
+  StateChanged();
+}

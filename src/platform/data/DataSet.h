@@ -1,0 +1,258 @@
+#pragma once
+
+// The data-set framework: data sets, fields, data sources and data links.
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Exception.h"
+
+// A data set's failure: a field or parameter that is not there, a value written outside edit mode, a
+// closed data set asked for its rows.
+class EDatabaseError : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+enum TFieldType {
+  ftUnknown,
+  ftString,
+  ftFixedChar,
+  ftSmallint,
+  ftInteger,
+  ftLargeint,
+  ftBoolean,
+  ftFloat,
+  ftBCD,
+  ftDate,
+  ftTime,
+  ftDateTime,
+  ftMemo,
+  ftWideMemo,
+  ftBlob,
+};
+
+enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
+
+class TDataSet;
+
+// What a data set's fields will be: given by the data set's source when it opens, or by code before.
+struct TFieldDef {
+  QString Name;
+  TFieldType DataType = ftUnknown;
+  int Size = 0;
+  // The table and column the field comes from ("TABLE.COLUMN"); empty for a computed one.
+  QString Origin{};
+  // The column's default as SQL text, when the source tells it.
+  QString DefaultExpression{};
+};
+
+// One column of a data set; its value is that of the data set's current record.
+class TField {
+ public:
+  TField(TDataSet& ADataSet, const TFieldDef& ADef, int AIndex);
+
+  const QString& FieldName() const { return FDef.Name; }
+  TFieldType DataType() const { return FDef.DataType; }
+  int Size() const { return FDef.Size; }
+  const QString& Origin() const { return FDef.Origin; }
+  int Index() const { return FIndex; }
+  TDataSet& DataSet() const { return FDataSet; }
+
+  // Width in characters for grids.
+  int DisplayWidth() const { return FDisplayWidth; }
+  void SetDisplayWidth(int AValue) { FDisplayWidth = AValue; }
+  // The column's default as SQL text; a new record takes its value when it is a literal.
+  const QString& DefaultExpression() const { return FDefaultExpression; }
+  void SetDefaultExpression(const QString& AValue) { FDefaultExpression = AValue; }
+
+  QVariant Value() const;
+  // Only in edit or insert state; raises EDatabaseError otherwise.
+  void SetValue(const QVariant& AValue);
+  bool IsNull() const { return Value().isNull(); }
+  void Clear() { SetValue(QVariant()); }
+
+  QString AsString() const;
+  void SetAsString(const QString& AValue) { SetValue(AValue); }
+  int AsInteger() const;
+  void SetAsInteger(int AValue) { SetValue(AValue); }
+  qint64 AsLargeInt() const;
+  double AsFloat() const;
+  void SetAsFloat(double AValue) { SetValue(AValue); }
+  bool AsBoolean() const;
+  TDateTime AsDateTime() const;
+  void SetAsDateTime(TDateTime AValue) { SetValue(QDateTimeFromDateTime(AValue)); }
+  QByteArray AsBytes() const;
+
+ private:
+  TDataSet& FDataSet;
+  TFieldDef FDef;
+  int FIndex;
+  int FDisplayWidth;
+  QString FDefaultExpression;
+};
+
+// Rows in memory under a cursor, with the state machine of editing. A concrete data set supplies the
+// field definitions and the rows when it opens (InternalOpen) and applies a posted or deleted record to
+// its source (InternalPost, InternalDelete). Observers follow it through its signals; subclasses act at
+// the Do* points, which also fire the matching events.
+class TDataSet : public QObject {
+  Q_OBJECT
+
+ public:
+  using TDataSetNotifyEvent = std::function<void(TDataSet&)>;
+  using TFilterRecordEvent = std::function<void(TDataSet&, bool& Accept)>;
+
+  explicit TDataSet(QObject* AOwner = nullptr);
+  ~TDataSet() override;
+
+  bool Active() const { return FState != dsInactive; }
+  void SetActive(bool AValue);
+  void Open() { SetActive(true); }
+  void Close() { SetActive(false); }
+  TDataSetState State() const { return FState; }
+
+  // Definitions used by the next open of a data set whose source does not describe its own fields.
+  std::vector<TFieldDef>& FieldDefs() { return FFieldDefs; }
+
+  int FieldCount() const { return static_cast<int>(FFields.size()); }
+  TField& Field(int AIndex) const;
+  TField* FindField(const QString& AFieldName) const;
+  // Raises EDatabaseError when there is no such field.
+  TField& FieldByName(const QString& AFieldName) const;
+
+  int RecordCount() const;
+  bool IsEmpty() const { return RecordCount() == 0; }
+  // 1-based position of the current record; 0 when there is none.
+  int RecNo() const;
+  void SetRecNo(int AValue);
+  bool Bof() const { return FBof; }
+  bool Eof() const { return FEof; }
+  void First();
+  void Last();
+  void Next() { MoveBy(1); }
+  void Prior() { MoveBy(-1); }
+  int MoveBy(int ADistance);
+
+  void Edit();
+  void Insert();
+  void Append();
+  void Post();
+  void Cancel();
+  void Delete();
+  bool Modified() const { return FModified; }
+  void SetModified(bool AValue) { FModified = AValue; }
+
+  TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose, BeforePost, AfterPost, AfterScroll;
+  TFilterRecordEvent OnFilterRecord;
+
+ signals:
+  // Opened, closed, or its rows changed as a whole (post, delete, insert, refresh).
+  void DataSetChanged();
+  // Moved to another record.
+  void DataSetScrolled();
+  // A value of the current record changed; AField is null when the whole record did.
+  void RecordChanged(TField* AField);
+  void StateChanged();
+
+ protected:
+  // Describes the fields (FieldDefs) and loads the rows (AppendRow) of a data set that opens.
+  virtual void InternalOpen() {}
+  virtual void InternalClose() {}
+  // Applies a record being posted (its new values; for an edit, also the old ones) to the source.
+  virtual void InternalPost(const QVector<QVariant>& ANewValues, const QVector<QVariant>* AOldValues);
+  virtual void InternalDelete(const QVector<QVariant>& AValues);
+
+  virtual void DoBeforeOpen();
+  virtual void DoAfterOpen();
+  virtual void DoBeforeClose();
+  virtual void DoAfterClose();
+  virtual void DoBeforePost();
+  virtual void DoAfterPost();
+  virtual void DoAfterScroll();
+
+  void AppendRow(QVector<QVariant> AValues);
+  // Drops every record, leaving the data set open and empty.
+  void EmptyRows();
+  // Replaces the values of the current record, as when it is read again from the source.
+  void ReplaceCurrentRow(QVector<QVariant> AValues);
+  const QVector<QVariant>* CurrentRow() const;
+
+ private:
+  friend class TField;
+
+  void OpenCursor();
+  void CloseCursor();
+  void SetState(TDataSetState AState);
+  void CheckActive() const;
+  void CheckBrowse(const char* AOperation) const;
+  void StartInsert(int APosition);
+  QVariant CurrentValue(int AIndex) const;
+  void SetCurrentValue(TField& AField, const QVariant& AValue);
+  void Scrolled();
+
+  TDataSetState FState = dsInactive;
+  std::vector<TFieldDef> FFieldDefs;
+  std::vector<std::unique_ptr<TField>> FFields;
+  std::vector<QVector<QVariant>> FRows;
+  int FCurrent = -1;  // index into FRows; -1 without a record
+  bool FBof = true;
+  bool FEof = true;
+  bool FModified = false;
+  QVector<QVariant> FBuffer;  // the record being edited or inserted
+  int FInsertAt = 0;          // where an inserted record goes when it is posted
+};
+
+// Connects data-aware parts to a data set.
+class TDataSource : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TDataSource(QObject* AOwner = nullptr) : QObject(AOwner) {}
+
+  TDataSet* DataSet() const { return FDataSet; }
+  void SetDataSet(TDataSet* AValue);
+
+ signals:
+  void DataSetChanged();
+  void DataSetScrolled();
+  void RecordChanged(TField* AField);
+  void StateChanged();
+
+ private:
+  TDataSet* FDataSet = nullptr;  // cleared when the data set goes away
+  QVector<QMetaObject::Connection> FConexiones;
+};
+
+// A data-aware part's link to a data source: subclasses act on what the data set does.
+class TDataLink : public QObject {
+  Q_OBJECT
+
+ public:
+  TDataSource* DataSource() const { return FDataSource; }
+  void SetDataSource(TDataSource* AValue);
+  TDataSet* DataSet() const { return FDataSource ? FDataSource->DataSet() : nullptr; }
+  bool Active() const { return DataSet() && DataSet()->Active(); }
+
+ protected:
+  virtual void ActiveChanged() {}
+  virtual void DataSetChanged() {}
+  virtual void DataSetScrolled() {}
+  virtual void RecordChanged(TField* /*AField*/) {}
+  virtual void StateChanged() {}
+
+ private:
+  // Follows the data set's state, and tells when it opened or closed.
+  void EstadoCambiado();
+
+  TDataSource* FDataSource = nullptr;  // cleared when the source goes away
+  QVector<QMetaObject::Connection> FConexiones;
+  bool FActivo = false;
+};

@@ -1,0 +1,228 @@
+#include "platform/fbclient/FbValues.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QTime>
+#include <cmath>
+#include <cstring>
+
+#include "platform/fbclient/FbBlob.h"
+#include "platform/fbclient/FbError.h"
+
+namespace {
+
+// ISC_DATE counts days from 1858-11-17, whose Julian day is this one; ISC_TIME counts 1/10000 s.
+constexpr qint64 JulianDayOfDayZero = 2400001;
+constexpr int TimeUnitsPerMs = 10;
+constexpr short CharacterSetOctets = 1;
+constexpr short BlobSubTypeText = 1;
+// The longest VARCHAR value a parameter can carry.
+constexpr qsizetype MaxTextParam = 32765;
+
+constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
+                                  1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
+
+template <typename T>
+T Read(const char* AData) {
+  T value;
+  std::memcpy(&value, AData, sizeof value);
+  return value;
+}
+
+template <typename T>
+QByteArray Bytes(const T& AValue) {
+  return QByteArray(reinterpret_cast<const char*>(&AValue), sizeof AValue);
+}
+
+ISC_DATE EncodeDate(const QDate& ADate) { return static_cast<ISC_DATE>(ADate.toJulianDay() - JulianDayOfDayZero); }
+
+ISC_TIME EncodeTime(const QTime& ATime) { return static_cast<ISC_TIME>(ATime.msecsSinceStartOfDay()) * TimeUnitsPerMs; }
+
+QDate DecodeDate(ISC_DATE ADate) { return QDate::fromJulianDay(ADate + JulianDayOfDayZero); }
+
+QTime DecodeTime(ISC_TIME ATime) { return QTime::fromMSecsSinceStartOfDay(static_cast<int>(ATime / TimeUnitsPerMs)); }
+
+bool IsText(short ASqlType) { return ASqlType == SQL_TEXT || ASqlType == SQL_VARYING; }
+
+TFbValueKind KindOf(short ASqlType, short AScale, short ASubType, const QString& AName) {
+  switch (ASqlType) {
+    case SQL_TEXT:
+      return TFbValueKind::FixedChar;
+    case SQL_VARYING:
+      return TFbValueKind::String;
+    case SQL_SHORT:
+      return AScale < 0 ? TFbValueKind::ScaledNumeric : TFbValueKind::SmallInt;
+    case SQL_LONG:
+      return AScale < 0 ? TFbValueKind::ScaledNumeric : TFbValueKind::Integer;
+    case SQL_INT64:
+      return AScale < 0 ? TFbValueKind::ScaledNumeric : TFbValueKind::BigInt;
+    case SQL_FLOAT:
+      return TFbValueKind::Float;
+    case SQL_DOUBLE:
+      return TFbValueKind::Double;
+    case SQL_TYPE_DATE:
+      return TFbValueKind::Date;
+    case SQL_TYPE_TIME:
+      return TFbValueKind::Time;
+    case SQL_TIMESTAMP:
+      return TFbValueKind::TimeStamp;
+    case SQL_BOOLEAN:
+      return TFbValueKind::Boolean;
+    case SQL_BLOB:
+      return ASubType == BlobSubTypeText ? TFbValueKind::TextBlob : TFbValueKind::BinaryBlob;
+    case SQL_NULL:
+      return TFbValueKind::Null;
+  }
+  throw EFbError(QStringLiteral("El tipo de dato %1 de '%2' no está soportado.").arg(ASqlType).arg(AName));
+}
+
+int PrecisionOf(TFbValueKind AKind, short ASqlType) {
+  if (AKind != TFbValueKind::ScaledNumeric) return 0;
+  return ASqlType == SQL_SHORT ? 4 : ASqlType == SQL_LONG ? 9 : 18;
+}
+
+bool IsNullValue(const QVariant& AValue) {
+  switch (AValue.typeId()) {
+    case QMetaType::QDate:
+      return !AValue.toDate().isValid();
+    case QMetaType::QTime:
+      return !AValue.toTime().isValid();
+    case QMetaType::QDateTime:
+      return !AValue.toDateTime().isValid();
+    default:
+      return AValue.isNull();
+  }
+}
+
+template <typename T>
+TFbInput FixedInput(short ASqlType, const T& AValue) {
+  return {false, ASqlType, 0, 0, static_cast<short>(sizeof AValue), Bytes(AValue)};
+}
+
+// A VARCHAR value: its length word, then its bytes. A text column keeps the character set the server
+// described; for other types the server converts the text.
+TFbInput TextInput(const TFbColumn& AColumn, int AIndex, const QByteArray& AText) {
+  if (AText.size() > MaxTextParam)
+    throw EFbError(QStringLiteral("El valor del parámetro %1 es demasiado largo.").arg(AIndex + 1));
+  const auto length = static_cast<short>(AText.size());
+  return {false, SQL_VARYING, IsText(AColumn.SqlType) ? AColumn.SubType : short(0), 0, length, Bytes(length) + AText};
+}
+
+}  // namespace
+
+TFbColumn DescribeColumn(const XSQLVAR& AVar, const TFbAttachment& AAttachment) {
+  TFbColumn column;
+  column.Name = AAttachment.DecodeText(AVar.aliasname, AVar.aliasname_length);
+  column.Field = AAttachment.DecodeText(AVar.sqlname, AVar.sqlname_length);
+  column.Relation = AAttachment.DecodeText(AVar.relname, AVar.relname_length);
+  column.SqlType = static_cast<short>(AVar.sqltype & ~1);
+  column.SubType = AVar.sqlsubtype;
+  column.Scale = AVar.sqlscale;
+  column.Length = AVar.sqllen;
+  column.Nullable = (AVar.sqltype & 1) != 0;
+  // A text blob keeps its character set in the scale.
+  column.CharacterSetId = IsText(column.SqlType)       ? static_cast<short>(AVar.sqlsubtype & 0xFF)
+                          : column.SqlType == SQL_BLOB ? AVar.sqlscale
+                                                       : short(0);
+  column.Encoding = AAttachment.EncodingFor(column.CharacterSetId);
+  column.Kind = KindOf(column.SqlType, column.Scale, column.SubType, column.Name);
+  column.Precision = PrecisionOf(column.Kind, column.SqlType);
+  return column;
+}
+
+QVariant ReadValue(const TFbColumn& AColumn, const XSQLVAR& AVar, TFbTransactionHandle& ATransaction) {
+  const char* data = AVar.sqldata;
+  switch (AColumn.Kind) {
+    case TFbValueKind::FixedChar:
+      if (AColumn.CharacterSetId == CharacterSetOctets) return QByteArray(data, AVar.sqllen);
+      return DecodeFbText(data, AVar.sqllen, AColumn.Encoding);
+    case TFbValueKind::String: {
+      const auto length = Read<short>(data);
+      if (AColumn.CharacterSetId == CharacterSetOctets) return QByteArray(data + 2, length);
+      return DecodeFbText(data + 2, length, AColumn.Encoding);
+    }
+    case TFbValueKind::SmallInt:
+      return int{Read<ISC_SHORT>(data)};
+    case TFbValueKind::Integer:
+      return int{Read<ISC_LONG>(data)};
+    case TFbValueKind::BigInt:
+      return qlonglong{Read<ISC_INT64>(data)};
+    case TFbValueKind::ScaledNumeric: {
+      const qint64 value = AColumn.SqlType == SQL_SHORT  ? Read<ISC_SHORT>(data)
+                           : AColumn.SqlType == SQL_LONG ? Read<ISC_LONG>(data)
+                                                         : Read<ISC_INT64>(data);
+      const int digits = -AColumn.Scale;
+      return static_cast<double>(value) / (digits < 19 ? PowersOfTen[digits] : std::pow(10.0, digits));
+    }
+    case TFbValueKind::Float:
+      return double{Read<float>(data)};
+    case TFbValueKind::Double:
+      return Read<double>(data);
+    case TFbValueKind::Date:
+      return DecodeDate(Read<ISC_DATE>(data));
+    case TFbValueKind::Time:
+      return DecodeTime(Read<ISC_TIME>(data));
+    case TFbValueKind::TimeStamp: {
+      const auto value = Read<ISC_TIMESTAMP>(data);
+      return QDateTime(DecodeDate(value.timestamp_date), DecodeTime(value.timestamp_time), Qt::UTC);
+    }
+    case TFbValueKind::Boolean:
+      return Read<FB_BOOLEAN>(data) != FB_FALSE;
+    case TFbValueKind::TextBlob: {
+      const QByteArray content = ReadBlob(ATransaction, Read<ISC_QUAD>(data));
+      return DecodeFbText(content.constData(), content.size(), AColumn.Encoding);
+    }
+    case TFbValueKind::BinaryBlob:
+      return ReadBlob(ATransaction, Read<ISC_QUAD>(data));
+    case TFbValueKind::Null:
+      break;
+  }
+  return {};
+}
+
+TFbInput InputFor(const TFbColumn& AColumn, int AIndex, const QVariant& AValue, TFbTransactionHandle& ATransaction) {
+  if (IsNullValue(AValue))
+    return {true,          AColumn.SqlType, AColumn.SubType,
+            AColumn.Scale, AColumn.Length,  QByteArray(AColumn.Length + 2, char(0))};
+  if (AColumn.SqlType == SQL_BLOB) {
+    const QByteArray content = AValue.typeId() == QMetaType::QByteArray
+                                   ? AValue.toByteArray()
+                                   : EncodeFbText(AValue.toString(), AColumn.Encoding);
+    TFbInput input = FixedInput(SQL_BLOB, CreateBlob(ATransaction, content));
+    input.SubType = AColumn.SubType;
+    return input;
+  }
+  switch (AValue.typeId()) {
+    case QMetaType::Bool:
+      return FixedInput(SQL_BOOLEAN, static_cast<FB_BOOLEAN>(AValue.toBool() ? FB_TRUE : FB_FALSE));
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+      return FixedInput(SQL_LONG, static_cast<ISC_LONG>(AValue.toInt()));
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+      return FixedInput(SQL_INT64, static_cast<ISC_INT64>(AValue.toLongLong()));
+    case QMetaType::Double:
+    case QMetaType::Float:
+      return FixedInput(SQL_DOUBLE, AValue.toDouble());
+    case QMetaType::QDate:
+      return FixedInput(SQL_TYPE_DATE, EncodeDate(AValue.toDate()));
+    case QMetaType::QTime:
+      return FixedInput(SQL_TYPE_TIME, EncodeTime(AValue.toTime()));
+    case QMetaType::QDateTime: {
+      const QDateTime value = AValue.toDateTime();
+      return FixedInput(SQL_TIMESTAMP, ISC_TIMESTAMP{EncodeDate(value.date()), EncodeTime(value.time())});
+    }
+    case QMetaType::QByteArray:
+      return TextInput(AColumn, AIndex, AValue.toByteArray());
+  }
+  if (!AValue.canConvert<QString>())
+    throw EFbError(QStringLiteral("El parámetro %1 tiene un valor de tipo %2, que no se puede enviar.")
+                       .arg(AIndex + 1)
+                       .arg(QString::fromLatin1(AValue.typeName())));
+  const TFbTextEncoding encoding = IsText(AColumn.SqlType) ? AColumn.Encoding : ATransaction.Attachment().Encoding();
+  return TextInput(AColumn, AIndex, EncodeFbText(AValue.toString(), encoding));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+// Starting child processes with their output in a file, and waiting for them.
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+#include <functional>
+
+// Process id of a running child; 0 when none runs.
+using ProcessHandle = qint64;
+
+// What to start: the program, its argument vector, the folder it runs in (empty: the current one) and
+// where its output goes (empty: discarded). With `ErroresALaSalida` the error output joins the output
+// file; otherwise it is discarded.
+struct ProcessLaunch {
+  QString Programa{};
+  QStringList Argumentos{};
+  QString Carpeta{};
+  QString ArchivoSalida{};
+  bool ErroresALaSalida = false;
+};
+
+// Exit code of a program that could not be started, as a shell reports it.
+constexpr int CodigoProgramaNoIniciado = 127;
+
+// Starts the program with no terminal and no input, and returns its exit code once it has ended
+// (128 + the signal's number when a signal ended it). `AProceso` holds the child's id while it runs
+// and 0 afterwards. Without `ABombear` the wait blocks; with it, `ABombear` is called first and then
+// after every 100 ms that the program is still running. A program that cannot be started gives
+// `CodigoProgramaNoIniciado`, and when its output goes to a file, the file holds the reason.
+int EjecutarProceso(const ProcessLaunch& ALanzamiento, ProcessHandle& AProceso,
+                    const std::function<void()>& ABombear = {});

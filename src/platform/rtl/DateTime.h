@@ -1,0 +1,15 @@
+#pragma once
+
+// Dates and times as numbers of days (TDateTime), and their conversions.
+
+#include <QDateTime>
+
+// A date and time as days since 1899-12-30, the time of day as the fraction, so that dates and times
+// can be added as numbers.
+using TDateTime = double;
+
+TDateTime DateTimeFromQDateTime(const QDateTime& AValue);
+QDateTime QDateTimeFromDateTime(TDateTime AValue);
+
+// The local date and time now.
+TDateTime Now();

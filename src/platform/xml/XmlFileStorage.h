@@ -1,0 +1,86 @@
+#pragma once
+
+// Keys and values of a settings tree kept in an XML file.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "platform/xml/XmlDocument.h"
+
+// The element form of a key or value name: the name without leading and trailing blanks, with every
+// character other than "-", ".", the digits, the ASCII letters and "_" made "_", one for one, and a "_" in
+// front when it would start with "-", "." or a digit; "_" for a name of blanks. (A colon is replaced as
+// well: the XML parser accepts one only between two well-formed names.) Both the trimming and the "_" in
+// front let a key listed with its underscores turned into blanks, then trimmed, be opened by that name.
+QString XmlElementName(const QString& AName);
+
+// Settings kept in an XML file. Paths are names separated by "\" from the document element down; every
+// name is looked up in its element form, so a name comes back from the file in that form. Values are the
+// text of elements without children: integers in decimal, booleans "1" and "0". Nothing reaches the disk
+// until Flush.
+//
+// Every load and flush holds a lock shared by all processes of the machine, named after the full file
+// name, so that no process reads the file half written.
+class TXmlFileStorage {
+ public:
+  explicit TXmlFileStorage(const QString& ARootNodeName);
+  virtual ~TXmlFileStorage() = default;
+  TXmlFileStorage(const TXmlFileStorage&) = delete;
+  TXmlFileStorage& operator=(const TXmlFileStorage&) = delete;
+
+  const QString& FileName() const { return FFileName; }
+  // A different name loads that file (Reload); the same name again does nothing.
+  void SetFileName(const QString& AValue);
+  // A read-only storage ignores every write, delete and flush.
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool AValue) { FReadOnly = AValue; }
+
+  // Replaces the document with the file's, holding the lock. A missing file gives an empty document. Raises
+  // EFileError when the lock cannot be taken, and whatever LoadFile raises.
+  void Reload();
+  // Writes the document to the file, holding the lock: the document goes to the file name + ".tmp", which
+  // then takes the file's place while the old file stays reachable as the swap copy (extension "~" + the
+  // old one, ".~xml"); the history copy ".~001~" moves to ".~002~" and a new ".~001~" is written; the swap
+  // copy goes. Skipped when the storage or the file is read-only (a file without any write permission, the
+  // counterpart of the read-only attribute). Any failure is silent and, when the new content could not be
+  // written in full, leaves the file as it was.
+  void Flush();
+
+  bool PathExists(const QString& APath) const;
+  QString ReadString(const QString& APath, const QString& ADefault) const;
+  void WriteString(const QString& APath, const QString& AValue);
+  // Raises EConvertError when the stored text is not an integer.
+  int ReadInteger(const QString& APath, int ADefault) const;
+  void WriteInteger(const QString& APath, int AValue);
+  // Raises EConvertError when the stored text is neither "1" nor "0".
+  bool ReadBoolean(const QString& APath, bool ADefault) const;
+  void WriteBoolean(const QString& APath, bool AValue);
+  // Removes the element and everything below it; a missing path is no error.
+  void DeletePath(const QString& APath);
+  // Element names of the children that have children of their own, and of those that have none.
+  QStringList FolderNames(const QString& APath) const;
+  QStringList ValueNames(const QString& APath) const;
+
+  // History copy ANumber (1 the newest): the file name with the extension ".~001~", ".~002~".
+  QString HistoryFileName(int ANumber) const;
+
+ protected:
+  // Parses the file into a new document. Raises EFileError when the file cannot be read and EXmlError when
+  // it is damaged (see ParseXml); the document then holds what was read before the fault.
+  virtual void LoadFile();
+  // Replaces the file's content at once (never half written); false when the file is read-only or cannot
+  // be written.
+  bool ReplaceFile(const QByteArray& AContent) const;
+
+ private:
+  TXmlElement* Find(const QString& APath) const;
+  TXmlElement& FindOrCreate(const QString& APath);
+  void Write();
+
+  QString FRootNodeName;
+  QString FFileName;
+  bool FReadOnly = false;
+  std::unique_ptr<TXmlElement> FRoot;
+};

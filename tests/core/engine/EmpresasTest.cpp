@@ -1,0 +1,119 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "fixtures/ConversionDePrueba.h"
+#include "platform/data/MemTable.h"
+#include "platform/fbclient/FbError.h"
+#include "platform/fbdac/FbConnection.h"
+
+namespace {
+
+class Empresas : public ConversionDePrueba {
+ protected:
+  Empresas() { tabla.FieldDefs() = {{"SELECCIONADO", ftString, 20}, {"NOMBRE_CORTO", ftString, 50}}; }
+
+  void Listar() { proc.ObtenerEmpresasConfig(caller, tabla, datos.Ruta(), "SYSDBA", "masterkey", ""); }
+
+  // The rows as "name:selected".
+  QStringList Filas() {
+    QStringList filas;
+    for (tabla.First(); !tabla.Eof(); tabla.Next())
+      filas << tabla.FieldByName("NOMBRE_CORTO").AsString() + ":" + tabla.FieldByName("SELECCIONADO").AsString();
+    return filas;
+  }
+
+  TMemTable tabla;
+};
+
+TEST_F(Empresas, ListsTheCompaniesStillToConvertAllSelected) {
+  // One company converted already, one whose file is missing (it still needs converting).
+  QFile::remove(datos.Empresa("ZAPATERIA"));
+  QFile::remove(datos.Empresa("EMPRESA1"));
+  CarpetaDatos::CrearEmpresa(datos.Empresa("EMPRESA1"), 5, 8192);
+  tabla.Open();
+  tabla.Append();
+  tabla.FieldByName("NOMBRE_CORTO").SetAsString("DE ANTES");
+  tabla.Post();
+
+  Listar();
+  EXPECT_TRUE(tabla.Active());
+  EXPECT_EQ(Filas(), (QStringList{"COMERCIAL SUR:S", "ZAPATERIA:S"}));
+  EXPECT_EQ(caller.Convertidas, QStringList{"EMPRESA1"});
+  EXPECT_TRUE(caller.Mensajes.isEmpty());
+}
+
+TEST_F(Empresas, AConvertedConfigIsReadFromItsArchivedCopy) {
+  QDir().mkpath(Archivo("System"));
+  QFile::rename(datos.Config(), Archivo("System/Config.fdb"));
+  CarpetaDatos::CrearConfig(datos.Config(), {"SOLO EN LA NUEVA"}, 8192);
+  Listar();
+  EXPECT_EQ(Filas(), (QStringList{"COMERCIAL SUR:S", "EMPRESA1:S", "ZAPATERIA:S"}));
+  EXPECT_EQ(caller.Convertidas, QStringList{"Config"});
+}
+
+TEST_F(Empresas, NothingLeftToConvertGivesAnOpenEmptyTable) {
+  QFile::remove(datos.Config());
+  CarpetaDatos::CrearConfig(datos.Config(), {});
+  Listar();
+  EXPECT_TRUE(tabla.Active());
+  EXPECT_TRUE(tabla.IsEmpty());
+}
+
+TEST_F(Empresas, AConfigThatCannotBeReadLeavesTheTableEmpty) {
+  // A Config without EMPRESAS, and a data folder that does not exist: the client's error, nothing listed.
+  QFile::remove(datos.Config());
+  CarpetaDatos::CrearEmpresa(datos.Config());
+  EXPECT_THROW(Listar(), EFbError);
+  EXPECT_TRUE(tabla.Active());
+  EXPECT_TRUE(tabla.IsEmpty());
+  const QString noHay = carpeta.Raiz() + "/no hay/";
+  EXPECT_THROW(proc.ObtenerEmpresasConfig(caller, tabla, noHay, "SYSDBA", "masterkey", ""), EFbError);
+  EXPECT_TRUE(tabla.IsEmpty());
+  EXPECT_FALSE(QFileInfo::exists(noHay));
+}
+
+TEST_F(Empresas, TheCheckingConnectionIsNoOtherUser) {
+  proc.ChecarUsuariosConectados(datos.Empresa("EMPRESA1"), "", "SYSDBA", "masterkey");
+  EXPECT_TRUE(proc.ListaUsuariosConectados().isEmpty());
+}
+
+TEST_F(Empresas, OtherAttachmentsThroughTheServerAreListed) {
+  const QString empresa = datos.Empresa("EMPRESA1");
+  const QString clave = ClaveSysdbaServidor();
+  std::vector<std::unique_ptr<TFbConnection>> otras;
+  for (int i = 0; i < 2; ++i) {
+    otras.push_back(std::make_unique<TFbConnection>());
+    otras.back()->Database = "localhost:" + empresa;
+    otras.back()->Username = "SYSDBA";
+    otras.back()->Password = clave;
+    otras.back()->Open();
+  }
+  const QString proceso = QFileInfo("/proc/self/exe").canonicalFilePath();
+  const QString entrada = "Usuario: SYSDBA - Proceso: " + proceso;
+  try {
+    proc.ChecarUsuariosConectados(empresa, "localhost", "SYSDBA", clave);
+    FAIL() << "no attachment found";
+  } catch (const TqovExceptionBDUsuariosConectados& e) {
+    EXPECT_EQ(e.Message(), entrada + "\n\r" + entrada + "\n\r");
+  }
+  EXPECT_EQ(proc.ListaUsuariosConectados(), (QStringList{entrada, entrada}));
+  otras.clear();
+  proc.ChecarUsuariosConectados(empresa, "localhost", "SYSDBA", clave);
+  EXPECT_TRUE(proc.ListaUsuariosConectados().isEmpty());
+}
+
+TEST_F(Empresas, TheInstalledGbakMustBeThere) {
+  EXPECT_NO_THROW(proc.ChecarGbakActual(gbak));
+  try {
+    proc.ChecarGbakActual(carpeta.Raiz() + "/no hay/gbak");
+    FAIL() << "accepted";
+  } catch (const TqovExceptionGbakRutaIncorrecta& e) {
+    EXPECT_EQ(e.Message(),
+              "No es posible continuar con el proceso de conversión debido a que no se encuentra la herramienta gbak "
+              "del Firebird actual.\n\rCorriga la ruta a la herramienta para continuar.");
+  }
+  EXPECT_THROW(proc.ChecarGbakActual(carpeta.Raiz()), TqovExceptionGbakRutaIncorrecta);  // a folder is no gbak
+}
+
+}  // namespace

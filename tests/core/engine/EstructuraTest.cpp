@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <typeinfo>
+
+#include "core/engine/VariablesGlobales.h"
+#include "fixtures/BasesDePrueba.h"
+#include "fixtures/CallerDePrueba.h"
+#include "fixtures/CarpetaTrabajo.h"
+#include "platform/rtl/Exception.h"
+#include "platform/rtl/TextFile.h"
+
+namespace {
+
+const QString Cola = QStringLiteral(
+    "' en la carpeta 'log' en la ruta en donde está la herramienta de conversión para "
+    "ver más detalles.");
+
+class Estructura : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ServidorFirebirdActual.clear();
+    CrearBaseDatos(bd);
+  }
+  void TearDown() override { ServidorFirebirdActual.clear(); }
+
+  QString CarpetaTemporal() const { return carpeta.Temporal() + QStringLiteral("/QovTemporalConversion"); }
+  QString Script() const { return carpeta.Log() + QStringLiteral("/EMPRESA1_metadata.sql"); }
+  QString Anterior() const { return carpeta.Raiz() + QStringLiteral("/firebird anterior"); }
+
+  // The one report of the check in the log folder.
+  QString Reporte() const {
+    const QStringList reportes = QDir(carpeta.Log()).entryList({"*_VALIDAR_ESTRUCTURA.txt"}, QDir::Files);
+    EXPECT_EQ(reportes.size(), 1);
+    EXPECT_TRUE(QRegularExpression("^\\d{4}(-\\d{2}){5}_EMPRESA1_VALIDAR_ESTRUCTURA\\.txt$")
+                    .match(reportes.value(0))
+                    .hasMatch());
+    return reportes.value(0);
+  }
+
+  // Runs the check, which must raise the plain Exception, and returns its message.
+  QString Falla(const QString& AGbak, const QString& AClave = QStringLiteral("masterkey")) {
+    try {
+      proc.ValidarEstructura(caller, bd, QStringLiteral("EMPRESA1"), AGbak, QStringLiteral("SYSDBA"), AClave);
+    } catch (const Exception& e) {
+      EXPECT_EQ(typeid(e), typeid(Exception));
+      return e.Message();
+    }
+    ADD_FAILURE() << "no Exception";
+    return {};
+  }
+
+  CarpetaTrabajo carpeta;
+  CallerDePrueba caller;
+  TqovFirebirdProc proc;
+  const QString bd = carpeta.Datos() + QStringLiteral("EMPRESA1.FDB");
+};
+
+TEST_F(Estructura, MetadataThatReplaysCleanly) {
+  const QString gbak = InstalarServidorAnterior(Anterior(), HerramientaFirebird3(QStringLiteral("isql")));
+  proc.ValidarEstructura(caller, bd, QStringLiteral("EMPRESA1"), gbak, QStringLiteral("SYSDBA"),
+                         QStringLiteral("masterkey"));
+
+  EXPECT_EQ(caller.Mensajes,
+            QStringList{QStringLiteral(
+                "Ocurrió un error al restaurar el respaldo.\r\nValidando estructura de la empresa EMPRESA1...")});
+  const QStringList script = LoadAnsiLines(Script());
+  ASSERT_GT(script.size(), 3);
+  EXPECT_EQ(script[1], QStringLiteral("SET SQL DIALECT 3; "));
+  EXPECT_EQ(script[2],
+            QStringLiteral("CREATE DATABASE '%1/qov_val_empresa1' PAGE_SIZE 8192 DEFAULT CHARACTER SET NONE;")
+                .arg(CarpetaTemporal()));
+  EXPECT_TRUE(script.join('\n').contains(QStringLiteral("CREATE TABLE CLIENTES")));
+  Reporte();
+  EXPECT_FALSE(QFile::exists(CarpetaTemporal()));
+}
+
+TEST_F(Estructura, MetadataThatFirebird3Refuses) {
+  const QString gbak = InstalarServidorAnterior(Anterior(), HerramientaDePrueba(QStringLiteral("isql-anterior")));
+  const QString error = Falla(gbak);
+  const QString reporte = Reporte();
+  EXPECT_EQ(error,
+            QStringLiteral("Se han detectado problemas al validar la estructura de la base de datos. Consulte el "
+                           "archivo '") +
+                reporte + Cola);
+  QFile salida(carpeta.Log() + QLatin1Char('/') + reporte);
+  ASSERT_TRUE(salida.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(salida.readAll().contains("OFFSET"));
+  EXPECT_TRUE(QFile::exists(Script()));
+  EXPECT_FALSE(QFile::exists(CarpetaTemporal()));
+}
+
+TEST_F(Estructura, AFailedExtractionKeepsItsOutputAndTheScratchFolder) {
+  // A leftover of an earlier check goes first.
+  QDir().mkpath(CarpetaTemporal());
+  QFile(CarpetaTemporal() + QStringLiteral("/sobrante")).open(QIODevice::WriteOnly);
+  // Written in capitals, the gbak path does not lead to an isql: gbak itself gets isql's parameters.
+  const QString gbak =
+      InstalarServidorAnterior(Anterior(), HerramientaFirebird3(QStringLiteral("isql")), QStringLiteral("GBAK"));
+  const QString error = Falla(gbak);
+  const QString reporte = Reporte();
+  EXPECT_EQ(error, QStringLiteral("Ocurrió un error al respaldar la empresa. Consulte el archivo '") + reporte + Cola);
+  QFile salida(carpeta.Log() + QLatin1Char('/') + reporte);
+  ASSERT_TRUE(salida.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(salida.readAll().contains("gbak"));
+  EXPECT_FALSE(QFile::exists(Script()));
+  EXPECT_TRUE(QDir(CarpetaTemporal()).exists());
+  EXPECT_TRUE(QDir(CarpetaTemporal()).isEmpty());
+}
+
+TEST_F(Estructura, TheExtractionGoesThroughTheServerSignedInTo) {
+  const QString gbak = InstalarServidorAnterior(Anterior(), HerramientaFirebird3(QStringLiteral("isql")));
+  for (const QString& servidor : {QStringLiteral("localhost"), QStringLiteral("127.0.0.1:3050")}) {
+    ServidorFirebirdActual = servidor;
+    proc.ValidarEstructura(caller, bd, QStringLiteral("EMPRESA1"), gbak, QStringLiteral("SYSDBA"),
+                           ClaveSysdbaServidor());
+    QDir(carpeta.Log()).removeRecursively();
+    QDir().mkpath(carpeta.Log());
+    // The embedded engine would take any password: this one fails because the server checks it.
+    EXPECT_TRUE(Falla(gbak, QStringLiteral("no es la clave")).startsWith("Ocurrió un error al respaldar la empresa."));
+    QDir(carpeta.Log()).removeRecursively();
+    QDir().mkpath(carpeta.Log());
+  }
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#include <gtest/gtest.h>
+
+#include "core/engine/FormatoRegional.h"
+#include "fixtures/ImprimirQt.h"
+#include "platform/rtl/FormatSettings.h"
+
+TEST(FormatoRegional, DayFirstDatesAnd24HourTimesWhateverTheUsersLocale) {
+  for (const char* usuario : {"en_US", "de_DE", "ja_JP"}) {
+    FormatSettings = TFormatSettings::Create(QString::fromLatin1(usuario));
+    ConfigurarFormatoRegional(QStringLiteral("ES-mx"), QLatin1Char('/'), QLatin1Char(':'), QStringLiteral("dd/mm/yyyy"),
+                              QStringLiteral("hh:nn:ss"));
+    const TDateTime tarde = DateTimeFromQDateTime(QDateTime(QDate(2024, 5, 1), QTime(17, 3, 9)));
+    EXPECT_EQ(FormatearFechaHora(FormatSettings.ShortDateFormat, tarde), QStringLiteral("01/05/2024")) << usuario;
+    EXPECT_EQ(FormatearFechaHora(FormatSettings.ShortTimeFormat, tarde), QStringLiteral("17:03:09")) << usuario;
+    EXPECT_EQ(FormatearFechaHora(QStringLiteral("yyyy-mm-dd-hh-nn-ss"), tarde), QStringLiteral("2024-05-01-17-03-09"));
+    // The numbers follow Mexican Spanish as well.
+    EXPECT_EQ(FormatSettings.DecimalSeparator, QLatin1Char('.')) << usuario;
+    EXPECT_EQ(FormatSettings.ThousandSeparator, QLatin1Char(',')) << usuario;
+  }
+}

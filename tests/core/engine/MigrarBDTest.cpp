@@ -1,0 +1,283 @@
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
+
+#include "fixtures/ConversionDePrueba.h"
+#include "fixtures/MensajeDeError.h"
+#include "platform/fbclient/FbError.h"
+#include "platform/fbdac/FbConnection.h"
+#include "platform/rtl/TextFile.h"
+
+namespace {
+
+const QStringList Leame = {
+    "Las bases de datos contenidas en esta carpeta son una copia de las bases de datos",
+    "que se tenían originalmente en su directorio de datos antes de ejecutar el proceso",
+    "de migración a Firebird 3.0.",
+    "En caso de que se desee revertir el proceso de conversión se pueden tomar estas bases",
+    "de datos y copiarlas al directorio de datos (Ejemplo: c:\\Tarvolin datos). Al hacer esto se",
+    "podrá volver a usar su versión previa de Tarvolin."};
+
+// Runs code of the test when the engine hides its progress animation: after the backup and after the
+// restore.
+class CallerConAvisos : public CallerDePrueba {
+ public:
+  std::function<void(int)> AlOcultar;  // receives how many times the animation was hidden so far
+
+  void OcultarAnimacionAvance() override {
+    CallerDePrueba::OcultarAnimacionAvance();
+    if (AlOcultar) AlOcultar(static_cast<int>(Avance.count("-")));
+  }
+};
+
+class MigrarBD : public ConversionDePrueba {
+ protected:
+  void Convertir(const QString& AEmpresa, bool AEsConfig = false, const QString& AServer = {},
+                 const QString& AClave = "masterkey") {
+    proc.MigrarBD(avisos, datos.Ruta(), AEmpresa, "SYSDBA", AClave, gbak, AServer, AEsConfig);
+  }
+
+  // The data folder's files and folders, as paths relative to it.
+  QStringList Contenido() const {
+    QStringList contenido;
+    QDirIterator it(datos.Ruta(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext()) contenido << it.next().mid(datos.Ruta().size());
+    contenido.sort();
+    return contenido;
+  }
+
+  CallerConAvisos avisos;
+};
+
+TEST_F(MigrarBD, ACompanyBecomesAnOds12FileWithEveryRowAndItsMetadata) {
+  const QString empresa = datos.Empresa("COMERCIAL SUR");
+  const auto archivoAntes = HuellaDatos(empresa);
+  const auto datosAntes = HuellaDatos(empresa);
+  const QString metadatosAntes = Metadatos(empresa);
+  ASSERT_EQ(datosAntes.size(), 2);
+
+  Convertir("COMERCIAL SUR");
+
+  EXPECT_TRUE(proc.EsODS12(avisos, empresa, "COMERCIAL SUR"));
+  EXPECT_EQ(HuellaDatos(empresa), datosAntes);
+  EXPECT_EQ(Metadatos(empresa), metadatosAntes);
+  EXPECT_EQ(HuellaDatos(Archivo("COMERCIAL SUR.fdb")), archivoAntes);
+  EXPECT_TRUE(QFileInfo(Respaldos("COMERCIAL SUR_MIGRACION_2019.fbk")).size() > 0);
+  EXPECT_FALSE(QFile::exists(datos.Ruta() + "COMERCIAL SUR_ODS12.fdb"));
+  EXPECT_EQ(LoadAnsiLines(Archivo("leame.txt")), Leame);
+  QFile leame(Archivo("leame.txt"));
+  ASSERT_TRUE(leame.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(leame.readAll().endsWith("Tarvolin.\r\n"));
+  EXPECT_EQ(
+      avisos.Mensajes,
+      (QStringList{TqovFirebirdProc::GetDelim(), "Convirtiendo empresa COMERCIAL SUR", TqovFirebirdProc::GetDelim(),
+                   "Respaldando la empresa COMERCIAL SUR con la versión actual de Firebird...",
+                   "Se respaldó la empresa COMERCIAL SUR correctamente.",
+                   "Restaurando respaldo de empresa COMERCIAL SUR a una base de datos con formato de Firebird 3.0...",
+                   "Conversión de empresa COMERCIAL SUR exitosa."}));
+  EXPECT_EQ(avisos.Avance, (QStringList{"Respaldando...", "-", "Restaurando...", "-"}));
+}
+
+TEST_F(MigrarBD, ConfigLivesInTheSystemFoldersButTheNoteInTheArchiveRoot) {
+  const auto datosAntes = HuellaDatos(datos.Config());
+  Convertir("Config", true);
+  EXPECT_EQ(HuellaDatos(datos.Config()), datosAntes);
+  EXPECT_TRUE(QFile::exists(Archivo("System/Config.fdb")));
+  EXPECT_TRUE(QFile::exists(Respaldos("System/Config_MIGRACION_2019.fbk")));
+  EXPECT_TRUE(QFile::exists(Archivo("leame.txt")));
+  EXPECT_FALSE(QFile::exists(Archivo("System/leame.txt")));
+  EXPECT_EQ(avisos.Mensajes[1], "Convirtiendo base de datos Config");
+  EXPECT_EQ(avisos.Mensajes.last(), "Conversión de base de datos Config exitosa.");
+}
+
+TEST_F(MigrarBD, ASecondConversionReplacesTheArchivedCopyButNotTheNote) {
+  Convertir("EMPRESA1");
+  QFile::remove(Archivo("leame.txt"));
+  SaveAnsiLines(Archivo("leame.txt"), {"nota del administrador"});
+  // The old database copied back by hand, as the note says.
+  QFile::remove(datos.Empresa("EMPRESA1"));
+  QFile::copy(Archivo("EMPRESA1.fdb"), datos.Empresa("EMPRESA1"));
+  QFile::remove(Archivo("EMPRESA1.fdb"));
+  CarpetaDatos::CrearEmpresa(Archivo("EMPRESA1.fdb"), 3);  // an unrelated file in the way
+  const auto actual = HuellaDatos(datos.Empresa("EMPRESA1"));
+  // gbak writes no report over one of the same name, and both runs may fall in the same second.
+  QDir(carpeta.Log()).removeRecursively();
+  QDir().mkdir(carpeta.Log());
+  Convertir("EMPRESA1");
+  EXPECT_EQ(HuellaDatos(Archivo("EMPRESA1.fdb")), actual);
+  EXPECT_EQ(LoadAnsiLines(Archivo("leame.txt")), QStringList{"nota del administrador"});
+}
+
+TEST_F(MigrarBD, CancelledDuringTheBackupTheEngineStopsAfterIt) {
+  const QStringList antes = Contenido();
+  const auto original = HuellaDatos(datos.Empresa("EMPRESA1"));
+  avisos.AlOcultar = [this](int) { avisos.Cancelar = true; };  // the operator pressed Cancel meanwhile
+  Convertir("EMPRESA1");
+  EXPECT_EQ(avisos.Avance, (QStringList{"Respaldando...", "-"}));
+  EXPECT_EQ(HuellaDatos(datos.Empresa("EMPRESA1")), original);
+  EXPECT_TRUE(QFile::exists(Respaldos("EMPRESA1_MIGRACION_2019.fbk")));
+  EXPECT_FALSE(QFile::exists(datos.Ruta() + "EMPRESA1_ODS12.fdb"));
+  EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
+  QStringList despues =
+      antes + QStringList{"ArchivarBDAnterior2019", "Respaldos", "Respaldos/EMPRESA1_MIGRACION_2019.fbk"};
+  despues.sort();
+  EXPECT_EQ(Contenido(), despues);
+}
+
+TEST_F(MigrarBD, FoldersThatCannotBeMadeStopItBeforeAnythingChanges) {
+  const struct {
+    QString estorbo;  // a file where the engine needs a folder
+    bool esConfig;
+    QString mensaje;
+  } casos[] = {
+      {"ArchivarBDAnterior2019", false,
+       "Ocurrió un error al crear la carpeta en donde se van a respaldar las bases de datos anteriores."},
+      {"Respaldos", false, "Ocurrió un error al crear la carpeta de Respaldos."},
+      {"Respaldos/System", true,
+       "Ocurrió un error al crear la carpeta en donde se va a respaldar la base de datos de Config."},
+  };
+  for (const auto& caso : casos) {
+    QDir(datos.Ruta() + "Respaldos").removeRecursively();
+    QDir(Archivo()).removeRecursively();
+    QDir().mkpath(QFileInfo(datos.Ruta() + caso.estorbo).path());
+    QFile(datos.Ruta() + caso.estorbo).open(QIODevice::WriteOnly);
+    const auto original = HuellaDatos(caso.esConfig ? datos.Config() : datos.Empresa("EMPRESA1"));
+    const QString mensaje = MensajeDeError<TqovExceptionOperacionesArchivo>(
+        [&] { Convertir(caso.esConfig ? "Config" : "EMPRESA1", caso.esConfig); });
+    EXPECT_EQ(mensaje, caso.mensaje);
+    EXPECT_EQ(HuellaDatos(caso.esConfig ? datos.Config() : datos.Empresa("EMPRESA1")), original);
+    EXPECT_TRUE(avisos.Avance.isEmpty());
+    QFile::remove(datos.Ruta() + caso.estorbo);
+  }
+}
+
+TEST_F(MigrarBD, OtherUsersAttachedStopItBeforeTheBackup) {
+  const QString clave = ClaveSysdbaServidor();
+  TFbConnection otra;
+  otra.Database = "localhost:" + datos.Empresa("EMPRESA1");
+  otra.Username = "SYSDBA";
+  otra.Password = clave;
+  otra.Open();
+  const QString mensaje =
+      MensajeDeError<TqovExceptionBDUsuariosConectados>([&] { Convertir("EMPRESA1", false, "localhost", clave); });
+  EXPECT_TRUE(mensaje.startsWith("Usuario: SYSDBA - Proceso: ")) << mensaje.toStdString();
+  EXPECT_TRUE(avisos.Avance.isEmpty());
+  EXPECT_FALSE(QFile::exists(Respaldos("EMPRESA1_MIGRACION_2019.fbk")));
+}
+
+TEST_F(MigrarBD, AFailedBackupLeavesTheDatabaseWhereItWas) {
+  // A folder where the backup file goes makes the installed gbak fail.
+  QDir().mkpath(Respaldos("EMPRESA1_MIGRACION_2019.fbk"));
+  const auto original = HuellaDatos(datos.Empresa("EMPRESA1"));
+  const QString mensaje = MensajeDeError<TqovExceptionGbak>([&] { Convertir("EMPRESA1"); });
+  EXPECT_TRUE(mensaje.startsWith("Ocurrió un error al respaldar la empresa. Consulte el archivo '"))
+      << mensaje.toStdString();
+  EXPECT_EQ(HuellaDatos(datos.Empresa("EMPRESA1")), original);
+  EXPECT_FALSE(QFile::exists(datos.Ruta() + "EMPRESA1_ODS12.fdb"));
+  EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
+  EXPECT_EQ(avisos.Avance, QStringList{"Respaldando..."});  // the caller hides it when its run ends
+}
+
+TEST_F(MigrarBD, AFailedRestoreIsCheckedAndLeavesTheDatabaseWhereItWas) {
+  // A folder left where the restore writes its new file makes the real gbak fail.
+  QDir().mkdir(datos.Ruta() + "EMPRESA1_ODS12.fdb");
+  const auto original = HuellaDatos(datos.Empresa("EMPRESA1"));
+  const QString mensaje = MensajeDeError<TqovExceptionGbak>([&] { Convertir("EMPRESA1"); });
+  EXPECT_TRUE(mensaje.startsWith("Ocurrió un error al restaurar el respaldo. Consulte el archivo '"))
+      << mensaje.toStdString();
+  EXPECT_TRUE(mensaje.contains("_EMPRESA1_RESTAURAR.txt'"));
+  EXPECT_TRUE(avisos.Mensajes.contains(
+      "Ocurrió un error al restaurar el respaldo.\r\nValidando estructura de la empresa EMPRESA1..."));
+  EXPECT_EQ(HuellaDatos(datos.Empresa("EMPRESA1")), original);
+  EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
+  EXPECT_TRUE(QFile::exists(Respaldos("EMPRESA1_MIGRACION_2019.fbk")));
+}
+
+TEST_F(MigrarBD, AStructureThatFirebird3RefusesEndsTheRunWithTheChecksError) {
+  QDir().mkdir(datos.Ruta() + "EMPRESA1_ODS12.fdb");
+  const QString anterior =
+      InstalarServidorAnterior(carpeta.Raiz() + "/firebird 2.5", HerramientaDePrueba("isql-anterior"));
+  const auto original = HuellaDatos(datos.Empresa("EMPRESA1"));
+  try {
+    proc.MigrarBD(avisos, datos.Ruta(), "EMPRESA1", "SYSDBA", "masterkey", anterior, "", false);
+    FAIL() << "converted";
+  } catch (const TqovExceptionGbak&) {
+    FAIL() << "the restore's error instead of the check's";
+  } catch (const Exception& e) {
+    EXPECT_TRUE(e.Message().startsWith("Se han detectado problemas al validar la estructura de la base de datos."));
+  }
+  EXPECT_EQ(HuellaDatos(datos.Empresa("EMPRESA1")), original);
+  EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
+}
+
+TEST_F(MigrarBD, AnArchiveThatCannotTakeTheOldFileLeavesItInPlaceWithTheNewOneBeside) {
+  // Config's archive folder cannot be made; the note cannot be written; the archive folder is read-only.
+  QDir().mkpath(Archivo());
+  QFile(Archivo("System")).open(QIODevice::WriteOnly);
+  const QString mensajeConfig = MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir("Config", true); });
+  EXPECT_EQ(mensajeConfig, "Ocurrió un error al crear la carpeta en donde se va a archivar la base de datos anterior.");
+  EXPECT_TRUE(QFile::exists(datos.Config()));
+  EXPECT_TRUE(QFile::exists(datos.Ruta() + "System/Config_ODS12.fdb"));
+
+  QDir().mkdir(Archivo("leame.txt"));
+  EXPECT_THROW(Convertir("EMPRESA1"), EFileError);
+  EXPECT_TRUE(QFile::exists(datos.Empresa("EMPRESA1")));
+  EXPECT_TRUE(QFile::exists(datos.Ruta() + "EMPRESA1_ODS12.fdb"));
+  QDir(Archivo("leame.txt")).removeRecursively();
+
+  SaveAnsiLines(Archivo("leame.txt"), Leame, "\r\n");
+  const auto original = HuellaDatos(datos.Empresa("ZAPATERIA"));
+  {
+    Inmutable soloLectura(Archivo());
+    const QString mensaje = MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir("ZAPATERIA"); });
+    EXPECT_EQ(mensaje, "Ocurrió un error al archivar la base de datos actual.");
+  }
+  EXPECT_EQ(HuellaDatos(datos.Empresa("ZAPATERIA")), original);
+  EXPECT_TRUE(QFile::exists(datos.Ruta() + "ZAPATERIA_ODS12.fdb"));
+  EXPECT_FALSE(QFile::exists(Archivo("ZAPATERIA.fdb")));
+}
+
+TEST_F(MigrarBD, ANewFileThatCannotTakeTheOldNameStaysBesideTheArchivedOne) {
+  const QString nueva = datos.Ruta() + "EMPRESA1_ODS12.fdb";
+  const auto original = HuellaDatos(datos.Empresa("EMPRESA1"));
+  std::unique_ptr<Inmutable> fija;
+  avisos.AlOcultar = [&](int AVeces) {
+    if (AVeces == 2) fija = std::make_unique<Inmutable>(nueva);  // right after the restore
+  };
+  const QString mensaje = MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir("EMPRESA1"); });
+  fija.reset();
+  EXPECT_EQ(mensaje, "Ocurrió un error al renombrar el la base de datos con formato ODS 12.0.");
+  EXPECT_FALSE(QFile::exists(datos.Empresa("EMPRESA1")));
+  EXPECT_EQ(HuellaDatos(Archivo("EMPRESA1.fdb")), original);
+  EXPECT_TRUE(proc.EsODS12(avisos, nueva, "EMPRESA1"));
+}
+
+TEST_F(MigrarBD, OnlyASourceOfMoreThanTwoBillionBytesIsWarnedAbout) {
+  const QString aviso = "La conversión de esta empresa puede tardar más tiempo de lo normal debido a su tamaño.";
+  for (const qint64 tamano : {2000000000LL, 2000000001LL}) {
+    // A sparse file of that size: the attachment check then refuses it as no database.
+    QFile grande(datos.Empresa("GRANDE"));
+    ASSERT_TRUE(grande.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(grande.resize(tamano));
+    grande.close();
+    avisos.Mensajes.clear();
+    EXPECT_THROW(Convertir("GRANDE"), EFbError);
+    EXPECT_EQ(avisos.Mensajes.contains(aviso), tamano > 2000000000LL) << tamano;
+    QFile::remove(datos.Empresa("GRANDE"));
+  }
+}
+
+TEST_F(MigrarBD, BadInputChangesNoDatabase) {
+  // A data folder that does not exist: not even its folders are made.
+  const QString noHay = carpeta.Raiz() + "/no hay/";
+  EXPECT_THROW(proc.MigrarBD(avisos, noHay, "EMPRESA1", "SYSDBA", "masterkey", gbak, "", false),
+               TqovExceptionOperacionesArchivo);
+  EXPECT_FALSE(QFileInfo::exists(noHay));
+  // A company whose file is missing fails at the attachment check.
+  EXPECT_THROW(Convertir("NO EXISTE"), EFbError);
+  EXPECT_FALSE(QFile::exists(Respaldos("NO EXISTE_MIGRACION_2019.fbk")));
+}
+
+}  // namespace

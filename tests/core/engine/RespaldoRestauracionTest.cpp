@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+#include "core/engine/ExcepcionesConverBD.h"
+#include "fixtures/BasesDePrueba.h"
+#include "fixtures/CallerDePrueba.h"
+#include "fixtures/CarpetaTrabajo.h"
+#include "fixtures/MensajeDeError.h"
+
+namespace {
+
+const QString Estampa = QStringLiteral("\\d{4}-\\d{2}-\\d{2}-\\d{2}-\\d{2}-\\d{2}");
+const QString Cola = QStringLiteral(
+    "' en la carpeta 'log' en la ruta en donde está la herramienta de conversión para "
+    "ver más detalles.");
+
+class RespaldoRestauracion : public ::testing::Test {
+ protected:
+  QStringList Reportes() const { return QDir(carpeta.Log()).entryList(QDir::Files, QDir::Name); }
+
+  CarpetaTrabajo carpeta;
+  CallerDePrueba caller;
+  TqovFirebirdProc proc;
+  const QString gbakInstalado = HerramientaFirebird3(QStringLiteral("gbak"));
+};
+
+TEST_F(RespaldoRestauracion, ParameterStrings) {
+  EXPECT_EQ(
+      TqovFirebirdProc::ParametrosRespaldo("/d/E.fdb", "/d/Respaldos/E_MIGRACION_2019.fbk", "SYSDBA", "clave", "",
+                                           "/c/log/r.txt")
+          .Texto(),
+      "-b -t -user SYSDBA -password clave \"/d/E.fdb\" \"/d/Respaldos/E_MIGRACION_2019.fbk\" -y \"/c/log/r.txt\"");
+  EXPECT_EQ(
+      TqovFirebirdProc::ParametrosRespaldo("/d/E.fdb", "/d/E.fbk", "SYSDBA", "clave", "localhost", "/c/r.txt").Texto(),
+      "-b  -se localhost:service_mgr -t -user SYSDBA -password clave \"/d/E.fdb\" \"/d/E.fbk\" -y \"/c/r.txt\"");
+  EXPECT_EQ(proc.ParametrosRestauracion("/d/E.fbk", "/d/E_ODS12.fdb", "/c/log/r.txt").Texto(),
+            "-c -replace -p 8192 -user SYSDBA -password quorbiled \"/d/E.fbk\" \"/d/E_ODS12.fdb\" -y \"/c/log/r.txt\"");
+}
+
+TEST_F(RespaldoRestauracion, AnOlderDatabaseBecomesAnOds12FileWithItsData) {
+  // Shell characters in the company name and blanks in every folder reach gbak intact.
+  const QString nombre = QStringLiteral("Mi \"Empresa\" $1;&`x`");
+  const QString bd = carpeta.Datos() + nombre + QStringLiteral(".fdb");
+  const QString respaldo = carpeta.Datos() + nombre + QStringLiteral("_MIGRACION_2019.fbk");
+  const QString nueva = carpeta.Datos() + nombre + QStringLiteral("_ODS12.fdb");
+  CrearBaseDatos(bd);
+
+  proc.RespaldarEnVersionActual(caller, bd, respaldo, nombre, gbakInstalado, "SYSDBA", "masterkey", false, "");
+  proc.RestaurarRespaldoEnFB30(caller, respaldo, nueva, nombre, false);
+
+  EXPECT_EQ(caller.Mensajes, (QStringList{"Respaldando la empresa " + nombre + " con la versión actual de Firebird...",
+                                          "Se respaldó la empresa " + nombre + " correctamente.",
+                                          "Restaurando respaldo de empresa " + nombre +
+                                              " a una base de datos con formato de Firebird 3.0...",
+                                          "Conversión de empresa " + nombre + " exitosa."}));
+  EXPECT_GE(caller.Bombeos, 2);
+  const QStringList reportes = Reportes();
+  ASSERT_EQ(reportes.size(), 2);
+  const QString nombreEscapado = QRegularExpression::escape(nombre);
+  EXPECT_TRUE(
+      QRegularExpression("^" + Estampa + "_" + nombreEscapado + "_RESPALDAR\\.txt$").match(reportes[0]).hasMatch())
+      << reportes[0].toStdString();
+  EXPECT_TRUE(
+      QRegularExpression("^" + Estampa + "_" + nombreEscapado + "_RESTAURAR\\.txt$").match(reportes[1]).hasMatch())
+      << reportes[1].toStdString();
+
+  const QString encabezado = EncabezadoGstat(nueva);
+  EXPECT_TRUE(encabezado.contains("ODS version\t\t12")) << encabezado.toStdString();
+  EXPECT_TRUE(encabezado.contains("Page size\t\t8192")) << encabezado.toStdString();
+  EXPECT_TRUE(ConsultarIsql(nueva, "SELECT NOMBRE FROM CLIENTES;").contains(QStringLiteral("Compañía del Año")));
+}
+
+TEST_F(RespaldoRestauracion, ConfigHasItsOwnWording) {
+  const QString bd = carpeta.Datos() + QStringLiteral("Config.fdb");
+  const QString respaldo = carpeta.Datos() + QStringLiteral("Config_MIGRACION_2019.fbk");
+  CrearBaseDatos(bd);
+  proc.RespaldarEnVersionActual(caller, bd, respaldo, "Config", gbakInstalado, "SYSDBA", "masterkey", true, "");
+  proc.RestaurarRespaldoEnFB30(caller, respaldo, carpeta.Datos() + QStringLiteral("Config_ODS12.fdb"), "Config", true);
+  EXPECT_EQ(
+      caller.Mensajes,
+      (QStringList{"Respaldando la base de datos Config con la versión actual de Firebird...",
+                   "Se respaldó la base de datos Config correctamente.",
+                   "Restaurando respaldo de base de datos Config a una base de datos con formato de Firebird 3.0...",
+                   "Conversión de base de datos Config exitosa."}));
+}
+
+TEST_F(RespaldoRestauracion, TheRestoreReplacesALeftoverNewFile) {
+  const QString bd = carpeta.Datos() + QStringLiteral("EMPRESA.fdb");
+  const QString respaldo = carpeta.Datos() + QStringLiteral("EMPRESA.fbk");
+  const QString nueva = carpeta.Datos() + QStringLiteral("EMPRESA_ODS12.fdb");
+  CrearBaseDatos(bd);
+  QFile sobrante(nueva);
+  ASSERT_TRUE(sobrante.open(QIODevice::WriteOnly));
+  sobrante.write("un intento anterior");
+  sobrante.close();
+  proc.RespaldarEnVersionActual(caller, bd, respaldo, "EMPRESA", gbakInstalado, "SYSDBA", "masterkey", false, "");
+  proc.RestaurarRespaldoEnFB30(caller, respaldo, nueva, "EMPRESA", false);
+  EXPECT_TRUE(EncabezadoGstat(nueva).contains("ODS version\t\t12"));
+}
+
+TEST_F(RespaldoRestauracion, ABackupThroughTheServersServiceManager) {
+  // The test server's password holds blanks, quotes and shell characters.
+  const QString bd = carpeta.Datos() + QStringLiteral("EMPRESA.fdb");
+  const QString respaldo = carpeta.Datos() + QStringLiteral("EMPRESA.fbk");
+  CrearBaseDatos(bd);
+  proc.RespaldarEnVersionActual(caller, bd, respaldo, "EMPRESA", gbakInstalado, "SYSDBA", ClaveSysdbaServidor(), false,
+                                "localhost");
+  EXPECT_EQ(caller.Mensajes.last(), "Se respaldó la empresa EMPRESA correctamente.");
+  EXPECT_TRUE(QFile::exists(respaldo));
+
+  // The embedded engine would take any password: this one fails because the server checks it.
+  caller.Mensajes.clear();
+  const QString error = MensajeDeError<TqovExceptionGbak>([&] {
+    proc.RespaldarEnVersionActual(caller, bd, carpeta.Datos() + QStringLiteral("otro.fbk"), "EMPRESA", gbakInstalado,
+                                  "SYSDBA", "no es la clave", false, "localhost");
+  });
+  EXPECT_TRUE(QRegularExpression("^Ocurrió un error al respaldar la empresa\\. Consulte el archivo '" + Estampa +
+                                 "_EMPRESA_RESPALDAR\\.txt" + QRegularExpression::escape(Cola) + "$")
+                  .match(error)
+                  .hasMatch())
+      << error.toStdString();
+  EXPECT_EQ(caller.Mensajes, QStringList{"Respaldando la empresa EMPRESA con la versión actual de Firebird..."});
+}
+
+TEST_F(RespaldoRestauracion, FailuresRaiseTheStepsErrorNamingItsReport) {
+  const QString bd = carpeta.Datos() + QStringLiteral("EMPRESA.fdb");
+  CrearBaseDatos(bd);
+
+  // An installed gbak that is not there fails as a gbak that ends with an error.
+  const QString errorRespaldo = MensajeDeError<TqovExceptionGbak>([&] {
+    proc.RespaldarEnVersionActual(caller, bd, carpeta.Datos() + QStringLiteral("E.fbk"), "Config",
+                                  carpeta.Raiz() + QStringLiteral("/no hay/gbak"), "SYSDBA", "masterkey", true, "");
+  });
+  EXPECT_TRUE(QRegularExpression("^Ocurrió un error al respaldar la base de datos\\. Consulte el archivo '" + Estampa +
+                                 "_Config_RESPALDAR\\.txt" + QRegularExpression::escape(Cola) + "$")
+                  .match(errorRespaldo)
+                  .hasMatch())
+      << errorRespaldo.toStdString();
+
+  const QString danado = carpeta.Datos() + QStringLiteral("EMPRESA.fbk");
+  QFile respaldo(danado);
+  ASSERT_TRUE(respaldo.open(QIODevice::WriteOnly));
+  respaldo.write(QByteArray(4096, 'x'));
+  respaldo.close();
+  for (const bool esConfig : {false, true}) {
+    caller.Mensajes.clear();
+    const QString errorRestauracion = MensajeDeError<TqovExceptionGbak>([&] {
+      proc.RestaurarRespaldoEnFB30(caller, danado, carpeta.Datos() + QStringLiteral("EMPRESA_ODS12.fdb"), "EMPRESA",
+                                   esConfig);
+    });
+    EXPECT_TRUE(QRegularExpression("^Ocurrió un error al restaurar el respaldo\\. Consulte el archivo '" + Estampa +
+                                   "_EMPRESA_RESTAURAR\\.txt" + QRegularExpression::escape(Cola) + "$")
+                    .match(errorRestauracion)
+                    .hasMatch())
+        << errorRestauracion.toStdString();
+    EXPECT_EQ(caller.Mensajes.size(), 1);  // the start line, no success line
+  }
+}
+
+}  // namespace

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include "fixtures/BasesDePrueba.h"
+#include "fixtures/CarpetaTrabajo.h"
+#include "fixtures/ImprimirQt.h"
+#include "platform/fbdac/FbCommand.h"
+#include "platform/fbdac/FbConnection.h"
+#include "platform/fbdac/FbQuery.h"
+#include "platform/fbdac/FbTransaction.h"
+
+namespace {
+
+TEST(FbCommand, ParameterMarksOutsideLiteralsNamesAndComments) {
+  const struct {
+    const char* sql;
+    const char* servidor;
+    QStringList nombres;
+  } casos[] = {
+      {"SELECT * FROM T WHERE A = :A AND B=:B_2", "SELECT * FROM T WHERE A = ? AND B=?", {"A", "B_2"}},
+      {"UPDATE T SET X = ':NO' WHERE \"Y:Z\" = :Y", "UPDATE T SET X = ':NO' WHERE \"Y:Z\" = ?", {"Y"}},
+      {"SELECT 'it''s :NO' FROM T -- :NO\nWHERE A = :A /* :NO */",
+       "SELECT 'it''s :NO' FROM T -- :NO\nWHERE A = ? /* :NO */",
+       {"A"}},
+      {"SELECT :\"Mi param\", :A, :A FROM RDB$DATABASE", "SELECT ?, ?, ? FROM RDB$DATABASE", {"Mi param", "A", "A"}},
+      {"SELECT 1 FROM T WHERE A = :1", "SELECT 1 FROM T WHERE A = :1", {}},
+  };
+  for (const auto& caso : casos) {
+    QStringList nombres;
+    EXPECT_EQ(MarcarParametros(QString::fromUtf8(caso.sql), nombres), QString::fromUtf8(caso.servidor)) << caso.sql;
+    EXPECT_EQ(nombres, caso.nombres) << caso.sql;
+  }
+}
+
+TEST(FbCommand, ANewTextKeepsTheValuesOfTheParametersWhoseNamesStay) {
+  TFbCommand c;
+  c.SQL.SetText("SELECT * FROM T WHERE A = :A AND B = :B");
+  c.Params().ParamByName("A").SetAsInteger(1);
+  c.Params().ParamByName("B").SetAsString("b");
+  c.SQL.SetText("SELECT * FROM T WHERE B = :B AND C = :C");
+  ASSERT_EQ(c.Params().Count(), 2);
+  EXPECT_EQ(c.Params().Items(0).AsString(), "b");
+  EXPECT_TRUE(c.Params().Items(1).IsNull());
+  EXPECT_EQ(c.Params().FindParam("A"), nullptr);
+
+  c.SetParamCheck(false);  // parameters given by code stay whatever the text
+  c.Params().Add("P");
+  c.SQL.SetText("EXECUTE PROCEDURE X(?)");
+  EXPECT_NE(c.Params().FindParam("P"), nullptr);
+}
+
+TEST(FbTransaction, ParameterBlockOfEachIsolationLevel) {
+  TFbTransaction t;
+  const auto bloque = [](std::initializer_list<int> items) {
+    QByteArray b;
+    for (const int i : items) b += static_cast<char>(i);
+    return b;
+  };
+  EXPECT_EQ(t.Tpb(),
+            bloque({isc_tpb_version3, isc_tpb_read_committed, isc_tpb_rec_version, isc_tpb_nowait, isc_tpb_write}));
+  t.IsolationLevel = iblSnapshot;
+  t.Params.Assign({"nowait", "no_auto_undo"});
+  EXPECT_EQ(t.Tpb(),
+            bloque({isc_tpb_version3, isc_tpb_concurrency, isc_tpb_nowait, isc_tpb_write, isc_tpb_no_auto_undo}));
+  t.IsolationLevel = iblCustom;
+  t.Params.Assign({"consistency", "wait"});
+  EXPECT_EQ(t.Tpb(), bloque({isc_tpb_version3, isc_tpb_consistency, isc_tpb_wait}));
+}
+
+// A connection to a fresh database (embedded engine) with its default transaction.
+class Componentes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CrearBaseDatos(ruta, "INSERT INTO CLIENTES VALUES (2, 'Dos', 20);\nCOMMIT;\n");
+    bd.Database = ruta;
+    bd.Username = "SYSDBA";
+    bd.Options().Charset = "ISO8859_1";
+    bd.SetDefaultTransaction(&t);
+    bd.Open();
+  }
+
+  int Clientes() {
+    TFbQuery q;
+    q.SetConnection(&bd);
+    q.SQL().SetText("SELECT COUNT(*) FROM CLIENTES");
+    q.Open();
+    return q.Field(0).AsInteger();
+  }
+
+  CarpetaTrabajo carpeta;
+  const QString ruta = carpeta.Datos() + "E.fdb";
+  TFbConnection bd;
+  TFbTransaction t;
+};
+
+TEST_F(Componentes, ClosingTheConnectionClosesItsDataSetsAndEndsItsTransactions) {
+  TFbQuery q;
+  q.SetConnection(&bd);
+  q.SQL().SetText("SELECT * FROM CLIENTES");
+  q.Open();
+  EXPECT_TRUE(t.Active());
+  bd.Close();
+  EXPECT_FALSE(q.Active());
+  EXPECT_FALSE(t.Active());
+  EXPECT_THROW(q.Open(), EDatabaseError);
+  EXPECT_THROW(t.StartTransaction(), EDatabaseError);
+}
+
+TEST_F(Componentes, PostsAndDeletesRunTheirStatementsAndCommitWithAutoCommit) {
+  TFbQuery q;
+  q.SetConnection(&bd);
+  q.SQL().SetText("SELECT ID, NOMBRE FROM CLIENTES ORDER BY ID");
+  q.SQLInsert.SetText("INSERT INTO CLIENTES (ID, NOMBRE) VALUES (:ID, :NOMBRE)");
+  q.SQLUpdate.SetText("UPDATE CLIENTES SET NOMBRE = :NOMBRE WHERE ID = :OLD_ID");
+  q.SQLDelete.SetText("DELETE FROM CLIENTES WHERE ID = :OLD_ID");
+  q.Open();
+  q.Append();
+  q.FieldByName("ID").SetAsInteger(3);
+  q.FieldByName("NOMBRE").SetAsString("Tres");
+  q.Post();
+  q.First();
+  q.Delete();
+  t.Rollback();  // each change was committed as it was made: the rollback undoes nothing
+  EXPECT_EQ(Clientes(), 2);
+
+  // With StrictUpdate an update that finds no row is an error, and the record stays in edit mode.
+  q.Last();
+  TFbCommand borrar;
+  borrar.SetConnection(&bd);
+  borrar.SQL.SetText("DELETE FROM CLIENTES WHERE ID = 3");
+  borrar.Execute();
+  q.Edit();
+  q.FieldByName("NOMBRE").SetAsString("Otro");
+  EXPECT_THROW(q.Post(), EDatabaseError);
+  EXPECT_EQ(q.State(), dsEdit);
+}
+
+TEST_F(Componentes, ADetailFollowsItsMaster) {
+  TDataSet maestro;
+  maestro.FieldDefs() = {{"ID", ftInteger, 0}};
+  maestro.Open();
+  for (const int id : {1, 2}) {
+    maestro.Append();
+    maestro.FieldByName("ID").SetAsInteger(id);
+    maestro.Post();
+  }
+  maestro.First();
+  TDataSource fuente;
+  fuente.SetDataSet(&maestro);
+  TFbQuery detalle;
+  detalle.SetConnection(&bd);
+  detalle.SQL().SetText("SELECT NOMBRE FROM CLIENTES WHERE ID = :ID");
+  detalle.SetMasterSource(&fuente);
+  detalle.Open();
+  EXPECT_EQ(detalle.FieldByName("NOMBRE").AsString(), "Compañía del Año");
+  maestro.Next();
+  EXPECT_EQ(detalle.FieldByName("NOMBRE").AsString(), "Dos");
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "fixtures/ImprimirQt.h"
+#include "platform/os/ProcessRunner.h"
+
+namespace {
+QByteArray Leer(const QString& ruta) {
+  QFile f(ruta);
+  f.open(QIODevice::ReadOnly);
+  return f.readAll();
+}
+const QString Sh = QStringLiteral("/bin/sh");
+}  // namespace
+
+TEST(ProcessRunner, ReturnsTheExitCodeAndClearsTheHandle) {
+  const struct {
+    QString guion;
+    int codigo;
+  } casos[] = {{"exit 0", 0}, {"exit 3", 3}, {"kill -TERM $$", 128 + 15}};
+  for (const auto& caso : casos) {
+    ProcessHandle proceso = 99;
+    EXPECT_EQ(EjecutarProceso({Sh, {"-c", caso.guion}}, proceso), caso.codigo) << caso.guion.toStdString();
+    EXPECT_EQ(proceso, 0);
+  }
+}
+
+TEST(ProcessRunner, EveryArgumentArrivesIntactAndNoShellRunsIt) {
+  QTemporaryDir carpeta;
+  const QString salida = carpeta.filePath(QStringLiteral("salida.txt"));
+  const QString testigo = carpeta.filePath(QStringLiteral("testigo"));
+  const QString argumento = QStringLiteral("a b \"c\" $(touch %1); touch %1 & `touch %1`").arg(testigo);
+  ProcessHandle proceso = 0;
+  EXPECT_EQ(EjecutarProceso({QStringLiteral("printf"), {"%s", argumento}, {}, salida}, proceso), 0);
+  EXPECT_EQ(Leer(salida), argumento.toUtf8());
+  EXPECT_FALSE(QFile::exists(testigo));
+}
+
+TEST(ProcessRunner, OutputGoesToTheFileWithOrWithoutTheErrors) {
+  QTemporaryDir carpeta;
+  const QString salida = carpeta.filePath(QStringLiteral("salida.txt"));
+  const QStringList argumentos{"-c", "echo uno; echo dos >&2"};
+  ProcessHandle proceso = 0;
+  EjecutarProceso({Sh, argumentos, {}, salida}, proceso);
+  EXPECT_EQ(Leer(salida), "uno\n");
+  EjecutarProceso({Sh, argumentos, {}, salida, true}, proceso);
+  EXPECT_EQ(Leer(salida), "uno\ndos\n");
+}
+
+TEST(ProcessRunner, RunsInTheGivenFolder) {
+  QTemporaryDir carpeta;
+  const QString sub = carpeta.filePath(QStringLiteral("con blancos"));
+  QDir().mkdir(sub);
+  ProcessHandle proceso = 0;
+  EjecutarProceso({Sh, {"-c", "pwd"}, sub, QStringLiteral("pwd.txt")}, proceso);
+  EXPECT_EQ(Leer(sub + QStringLiteral("/pwd.txt")), QFile::encodeName(sub) + "\n");
+}
+
+TEST(ProcessRunner, AProgramThatCannotStartFailsAndSaysWhyInItsOutputFile) {
+  QTemporaryDir carpeta;
+  const QString salida = carpeta.filePath(QStringLiteral("salida.txt"));
+  const QString programa = carpeta.filePath(QStringLiteral("no existe"));
+  ProcessHandle proceso = 0;
+  bool bombeado = false;
+  EXPECT_EQ(EjecutarProceso({programa, {}, {}, salida}, proceso, [&] { bombeado = true; }), CodigoProgramaNoIniciado);
+  EXPECT_FALSE(bombeado);
+  EXPECT_EQ(proceso, 0);
+  EXPECT_TRUE(Leer(salida).startsWith(QFile::encodeName(programa) + ": "));
+}
+
+TEST(ProcessRunner, PumpsBeforeWaitingAndWhileTheProgramRuns) {
+  // The program ends only after the third pump has let it, so the waits in between must pump.
+  QTemporaryDir carpeta;
+  const QString senal = carpeta.filePath(QStringLiteral("senal"));
+  ProcessHandle proceso = 0;
+  int bombeos = 0;
+  bool conProceso = true;
+  const int codigo =
+      EjecutarProceso({Sh, {"-c", "while [ ! -e \"$1\" ]; do sleep 0.01; done", "sh", senal}}, proceso, [&] {
+        conProceso = conProceso && proceso != 0;
+        if (++bombeos == 3) QFile(senal).open(QIODevice::WriteOnly);
+      });
+  EXPECT_EQ(codigo, 0);
+  EXPECT_GE(bombeos, 3);
+  EXPECT_TRUE(conProceso);
+  EXPECT_EQ(proceso, 0);
+}
