@@ -1,6 +1,7 @@
 #include "core/settings/ConexionesQov.h"
 
 #include "core/settings/XmlRegistryQov.h"
+#include "core/util/CadenaConexion.h"
 #include "platform/rtl/Exception.h"
 
 std::function<void(const QString& AMensaje)> MostrarAdvertenciaConexiones;
@@ -72,18 +73,20 @@ void TqovConexiones::Load() {
   FLoaded = true;
 }
 
+// The branch is rebuilt in memory and the file written once, at the end.
 void TqovConexiones::Save() {
   TxmlRegistry registro;
   registro.SetRootKey(HKEY_LOCAL_MACHINE);
-  registro.DeleteKey(RamaConexiones);
+  registro.OpenKey(RamaConexiones, true);
+  registro.XmlStorage().DeletePath(registro.CurrentPath());
   for (const TConexion& conexion : FConexiones) {
     registro.OpenKey(RamaDe(conexion.Nombre), true);
     registro.WriteInteger(ValorTipoAcceso, conexion.Datos.TipoAcceso);
     registro.WriteString(ValorServidor, conexion.Datos.ServerName);
     registro.WriteInteger(ValorProtocolo, conexion.Datos.Protocolo);
     registro.WriteString(ValorDirectorio, conexion.Datos.DirDatos);
-    registro.CloseKey();
   }
+  registro.CloseKey();
 }
 
 bool TqovConexiones::Add(const QString& AConnectName, TTipoAcceso ATipoAcceso, const QString& AServerName,
@@ -118,15 +121,17 @@ TProtocolo TqovConexiones::Protocolo() const { return Actual().Protocolo; }
 
 QString TqovConexiones::DirDatos() const { return Actual().DirDatos; }
 
-// A local profile is reached through the embedded engine, which takes the plain path.
+// A local profile is reached on this machine's server over the loopback, as a remote TCP profile on that
+// server would be.
 QString TqovConexiones::DataBasePath() const {
   const TDatosConexion& datos = Actual();
-  if (datos.TipoAcceso == taLocal) return datos.DirDatos;
+  const bool local = datos.TipoAcceso == taLocal;
+  const QString servidor = local ? ServidorLocal : datos.ServerName;
   if (!UsarSintaxisLegacy)
-    return QStringLiteral("inet://") + ConDosPuntos(datos.ServerName) + QLatin1Char('/') + datos.DirDatos;
-  if (datos.Protocolo == prNetBeui)
+    return QStringLiteral("inet://") + ConDosPuntos(servidor) + QLatin1Char('/') + datos.DirDatos;
+  if (!local && datos.Protocolo == prNetBeui)
     return QStringLiteral("\\\\") + datos.ServerName + QLatin1Char('\\') + datos.DirDatos;
-  return datos.ServerName + QLatin1Char(':') + datos.DirDatos;
+  return CadenaConexion(servidor, datos.DirDatos);
 }
 
 int TqovConexiones::IndiceDe(const QString& ANombre) const {

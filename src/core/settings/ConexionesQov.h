@@ -63,6 +63,8 @@ class TqovConexiones : public QObject {
   QString ServerName() const;
   TProtocolo Protocolo() const;
   QString DirDatos() const;
+  // The database location in the legacy or the current syntax; a local profile on this machine's server
+  // over the loopback.
   QString DataBasePath() const;
 
  private:

@@ -7,6 +7,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 
@@ -15,24 +16,27 @@
 
 namespace {
 
-const QString CarpetaBloqueos = QStringLiteral("/tmp");
 const QString ExtensionBloqueo = QStringLiteral(".lock");
 constexpr qsizetype LargoMaximoNombre = 255;
 
-// Opens the lock file, creating it when missing. Without O_CREAT on an existing file, because /tmp may
-// refuse that for a file of another user; reading is all that flock needs.
+// Opens the lock file for writing, creating it when missing, never through a link. Only whoever may write
+// the folder may write the file, so no one else can hold the lock: the file takes the folder's write
+// permissions.
 int AbrirArchivo(const QByteArray& ARuta) {
-  for (;;) {
-    int descriptor = open(ARuta.constData(), O_RDONLY | O_CLOEXEC);
-    if (descriptor >= 0 || errno != ENOENT) return descriptor;
-    descriptor = open(ARuta.constData(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (descriptor >= 0) {
-      // Other users must be able to open it whatever this process's umask.
-      fchmod(descriptor, 0644);
-      return descriptor;
-    }
-    if (errno != EEXIST) return descriptor;
+  const int descriptor = open(ARuta.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+  if (descriptor < 0) return descriptor;
+  struct stat archivo {};
+  struct stat carpeta {};
+  const QByteArray ruta = QFile::encodeName(QFileInfo(QFile::decodeName(ARuta)).absolutePath());
+  if (fstat(descriptor, &archivo) != 0 || !S_ISREG(archivo.st_mode)) {
+    close(descriptor);
+    errno = EISDIR;
+    return -1;
   }
+  if (archivo.st_uid == geteuid() && stat(ruta.constData(), &carpeta) == 0)
+    fchmod(descriptor, (S_IRUSR | S_IWUSR) | (carpeta.st_mode & S_IWGRP ? S_IRGRP | S_IWGRP : 0) |
+                           (carpeta.st_mode & S_IWOTH ? S_IROTH | S_IWOTH : 0));
+  return descriptor;
 }
 
 // Whether the locked descriptor is still the file that the path names: a holder removes the file when it
@@ -40,18 +44,20 @@ int AbrirArchivo(const QByteArray& ARuta) {
 bool EsElArchivoActual(int ADescriptor, const QByteArray& ARuta) {
   struct stat abierto {};
   struct stat actual {};
-  return fstat(ADescriptor, &abierto) == 0 && stat(ARuta.constData(), &actual) == 0 &&
+  return fstat(ADescriptor, &abierto) == 0 && lstat(ARuta.constData(), &actual) == 0 &&
          abierto.st_dev == actual.st_dev && abierto.st_ino == actual.st_ino;
 }
 
+// The error of a lock that cannot be taken, ending as a named mutex's time-out does.
 EFileError ErrorDeBloqueo(const QByteArray& ARuta) {
-  return EFileError(QStringLiteral("No se puede bloquear el archivo \"%1\". %2")
+  return EFileError(QStringLiteral("No se puede bloquear el archivo \"%1\" (%2): Mutex Timeout")
                         .arg(QFile::decodeName(ARuta), QString::fromLocal8Bit(std::strerror(errno))));
 }
 
 }  // namespace
 
-TFileLock::TFileLock(const QString& AName) : FRuta(QFile::encodeName(LockFilePath(AName))) {
+TFileLock::TFileLock(const QString& AFolder, const QString& AName)
+    : FRuta(QFile::encodeName(LockFilePath(AFolder, AName))) {
   for (;;) {
     FDescriptor = AbrirArchivo(FRuta);
     if (FDescriptor < 0) throw ErrorDeBloqueo(FRuta);
@@ -74,10 +80,10 @@ TFileLock::~TFileLock() {
   close(FDescriptor);
 }
 
-QString TFileLock::LockFilePath(const QString& AName) {
+QString TFileLock::LockFilePath(const QString& AFolder, const QString& AName) {
   QString nombre = QString(AName).replace(QLatin1Char('/'), QLatin1Char('_')) + ExtensionBloqueo;
   if (QFile::encodeName(nombre).size() > LargoMaximoNombre)
     nombre = QString::fromLatin1(QCryptographicHash::hash(AName.toUtf8(), QCryptographicHash::Sha256).toHex()) +
              ExtensionBloqueo;
-  return JoinPath(CarpetaBloqueos, nombre);
+  return JoinPath(AFolder, nombre);
 }

@@ -1,11 +1,15 @@
 #include "platform/xml/XmlFileStorage.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <optional>
 
 #include "platform/os/FileLock.h"
 #include "platform/os/Paths.h"
@@ -51,15 +55,44 @@ QString NombreSincronizacion(const QString& AArchivo) {
   return QString::fromLatin1(texto.toBase64());
 }
 
-// Writes the whole content to disk; on any failure the partial file goes and the result is false.
-bool EscribirCompleto(const QString& ARuta, const QByteArray& AContenido) {
-  QFile archivo(ARuta);
-  const bool escrito = archivo.open(QIODevice::WriteOnly) && archivo.write(AContenido) == AContenido.size() &&
-                       archivo.flush() && fsync(archivo.handle()) == 0;
-  archivo.close();
-  if (escrito && archivo.error() == QFileDevice::NoError) return true;
-  archivo.remove();
-  return false;
+// Creates the file anew, never through a link nor over a file that is there, and writes the whole content
+// to disk with the permissions AModo; on any failure the partial file goes and the result is false.
+bool EscribirCompleto(const QString& ARuta, const QByteArray& AContenido, mode_t AModo) {
+  const QByteArray ruta = QFile::encodeName(ARuta);
+  const int descriptor = open(ruta.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, AModo);
+  if (descriptor < 0) return false;
+  fchmod(descriptor, AModo);
+  qsizetype escrito = 0;
+  while (escrito < AContenido.size()) {
+    const ssize_t n = write(descriptor, AContenido.constData() + escrito, AContenido.size() - escrito);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    escrito += n;
+  }
+  const bool completo = escrito == AContenido.size() && fsync(descriptor) == 0;
+  if (close(descriptor) != 0 || !completo) {
+    unlink(ruta.constData());
+    return false;
+  }
+  return true;
+}
+
+// The permissions of a file written in place of ARuta: those of the file there, or read and write for the
+// owner and reading for the others.
+mode_t ModoDeArchivo(const QString& ARuta) {
+  struct stat datos {};
+  return stat(QFile::encodeName(ARuta).constData(), &datos) == 0 ? datos.st_mode & 0666 : 0644;
+}
+
+// Makes the folder and its missing parents, none of them writable by everyone whatever the umask.
+bool CrearCarpeta(const QString& ACarpeta) {
+  const QString absoluta = QDir::cleanPath(QFileInfo(ACarpeta).absoluteFilePath());
+  QString ruta;
+  for (const QString& parte : absoluta.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+    ruta += QLatin1Char('/') + parte;
+    if (mkdir(QFile::encodeName(ruta).constData(), 0775) != 0 && errno != EEXIST) return false;
+  }
+  return QFileInfo(absoluta).isDir();
 }
 
 bool RenombrarReemplazando(const QString& ADesde, const QString& AHacia) {
@@ -86,36 +119,70 @@ void TXmlFileStorage::SetFileName(const QString& AValue) {
   Reload();
 }
 
+QString TXmlFileStorage::LockFileName(const QString& AFileName) {
+  return TFileLock::LockFilePath(QFileInfo(AFileName).absolutePath(), NombreSincronizacion(AFileName));
+}
+
 // The old document goes first, so that it can never be written over another file.
 void TXmlFileStorage::Reload() {
   FRoot = std::make_unique<TXmlElement>(FRootNodeName);
+  FCargaIntegra = true;
   if (FFileName.isEmpty()) return;
-  const TFileLock bloqueo(NombreSincronizacion(FFileName));
+  const QString carpeta = QFileInfo(FFileName).absolutePath();
+  if (!DirectoryExists(carpeta)) return;  // no file either
+  std::optional<TFileLock> bloqueo;
+  try {
+    bloqueo.emplace(carpeta, NombreSincronizacion(FFileName));
+  } catch (const EFileError&) {
+    if (access(QFile::encodeName(carpeta).constData(), W_OK) == 0) throw;
+  }
   LoadFile();
 }
 
 void TXmlFileStorage::LoadFile() {
   FRoot = std::make_unique<TXmlElement>(FRootNodeName);
+  FCargaIntegra = true;
   if (!FileExists(FFileName)) return;
+  FCargaIntegra = false;
   QFile archivo(FFileName);
   if (!archivo.open(QIODevice::ReadOnly))
     throw EFileError(QStringLiteral("No se puede abrir el archivo \"%1\". %2").arg(FFileName, archivo.errorString()));
   const QByteArray datos = archivo.readAll();
   if (archivo.error() != QFileDevice::NoError)
     throw EFileError(QStringLiteral("No se puede leer el archivo \"%1\". %2").arg(FFileName, archivo.errorString()));
-  ParseXml(datos, *FRoot);
+  bool exacto = true;
+  ParseXml(datos, *FRoot, &exacto);
+  FCargaIntegra = exacto;
 }
 
-bool TXmlFileStorage::ReplaceFile(const QByteArray& AContent) const {
-  if (ArchivoSoloLectura(FFileName)) return false;
+bool TXmlFileStorage::ConservarArchivoIncompleto() {
+  if (FCargaIntegra || !FileExists(FFileName)) return true;
+  const QByteArray archivo = QFile::encodeName(FFileName);
+  for (int numero = 0; numero < 1000; ++numero) {
+    const QString copia =
+        FFileName + QStringLiteral(".danado") + (numero == 0 ? QString() : QStringLiteral(".%1").arg(numero));
+    // A second name of the file itself: it keeps the old content when the file is replaced.
+    if (link(archivo.constData(), QFile::encodeName(copia).constData()) == 0) {
+      FCargaIntegra = true;
+      return true;
+    }
+    if (errno != EEXIST) return false;
+  }
+  return false;
+}
+
+bool TXmlFileStorage::ReplaceFile(const QByteArray& AContent) {
+  if (ArchivoSoloLectura(FFileName) || !ConservarArchivoIncompleto()) return false;
   QSaveFile archivo(FFileName);
   return archivo.open(QIODevice::WriteOnly) && archivo.write(AContent) == AContent.size() && archivo.commit();
 }
 
 void TXmlFileStorage::Flush() {
   if (FReadOnly || FFileName.isEmpty() || ArchivoSoloLectura(FFileName)) return;
+  const QString carpeta = QFileInfo(FFileName).absolutePath();
+  if (!CrearCarpeta(carpeta)) return;
   try {
-    const TFileLock bloqueo(NombreSincronizacion(FFileName));
+    const TFileLock bloqueo(carpeta, NombreSincronizacion(FFileName));
     Write();
   } catch (const EFileError&) {
     // Without the lock nothing is written, silently, as for any other failed flush.
@@ -124,10 +191,12 @@ void TXmlFileStorage::Flush() {
 
 // The steps' own failures end the flush or are passed over: a flush reports nothing.
 void TXmlFileStorage::Write() {
-  if (!QDir().mkpath(QFileInfo(FFileName).absolutePath())) return;
+  if (!ConservarArchivoIncompleto()) return;
   const QByteArray contenido = SerializeXml(*FRoot);
+  const mode_t modo = ModoDeArchivo(FFileName);
   const QString temporal = FFileName + QStringLiteral(".tmp");
-  if (!EscribirCompleto(temporal, contenido)) return;
+  QFile::remove(temporal);  // a leftover, or a link planted in its place
+  if (!EscribirCompleto(temporal, contenido, modo)) return;
   // The swap copy is a second name of the old file, so that the file itself is never missing: the new one
   // replaces it in a single rename.
   const QString intercambio = CambiarExtension(FFileName, QStringLiteral(".~") + Extension(FFileName).mid(1));
@@ -139,8 +208,9 @@ void TXmlFileStorage::Write() {
     return;
   }
   QFile::remove(HistoryFileName(2));
-  QFile::rename(HistoryFileName(1), HistoryFileName(2));
-  EscribirCompleto(HistoryFileName(1), contenido);
+  RenombrarReemplazando(HistoryFileName(1), HistoryFileName(2));
+  QFile::remove(HistoryFileName(1));
+  EscribirCompleto(HistoryFileName(1), contenido, modo);
   QFile::remove(intercambio);
 }
 
@@ -158,8 +228,19 @@ TXmlElement* TXmlFileStorage::Find(const QString& APath) const {
 }
 
 TXmlElement& TXmlFileStorage::FindOrCreate(const QString& APath) {
+  const QStringList segmentos = Segmentos(APath);
+  // The document element is one level; the path's elements nest below it.
+  if (segmentos.size() >= MaxXmlDepth)
+    throw EXmlError(QStringLiteral("La ruta \"%1...\" tiene más de %2 niveles y no se puede guardar.")
+                        .arg(APath.left(80))
+                        .arg(MaxXmlDepth - 1));
+  for (const QString& segmento : segmentos)
+    if (XmlElementName(segmento).size() > MaxXmlNameLength)
+      throw EXmlError(QStringLiteral("El nombre \"%1...\" tiene más de %2 caracteres y no se puede guardar.")
+                          .arg(segmento.left(80))
+                          .arg(MaxXmlNameLength));
   TXmlElement* elemento = FRoot.get();
-  for (const QString& segmento : Segmentos(APath)) {
+  for (const QString& segmento : segmentos) {
     const QString nombre = XmlElementName(segmento);
     TXmlElement* hijo = elemento->Child(nombre);
     elemento = hijo != nullptr ? hijo : &elemento->AddChild(nombre);

@@ -22,7 +22,13 @@ QString XmlElementName(const QString& AName);
 // until Flush.
 //
 // Every load and flush holds a lock shared by all processes of the machine, named after the full file
-// name, so that no process reads the file half written.
+// name and kept beside the file, so that no process reads the file half written. A process that may not
+// write the folder cannot take the lock; it reads without it, which is safe because the file is only ever
+// replaced whole.
+//
+// A file that did not load whole (damaged, or with bytes that are not UTF-8) is never written over without
+// keeping it first: the first flush, or the repair, leaves it beside the file as "<file>.danado" (".danado.1"
+// and so on when that name is taken).
 class TXmlFileStorage {
  public:
   explicit TXmlFileStorage(const QString& ARootNodeName);
@@ -40,7 +46,9 @@ class TXmlFileStorage {
   // Replaces the document with the file's, holding the lock. A missing file gives an empty document. Raises
   // EFileError when the lock cannot be taken, and whatever LoadFile raises.
   void Reload();
-  // Writes the document to the file, holding the lock: the document goes to the file name + ".tmp", which
+  // Writes the document to the file, holding the lock: the document goes to the file name + ".tmp" (made
+  // anew, never through a link, as every file the storage writes; a folder it makes is never writable by
+  // everyone), which
   // then takes the file's place while the old file stays reachable as the swap copy (extension "~" + the
   // old one, ".~xml"); the history copy ".~001~" moves to ".~002~" and a new ".~001~" is written; the swap
   // copy goes. Skipped when the storage or the file is read-only (a file without any write permission, the
@@ -50,6 +58,9 @@ class TXmlFileStorage {
 
   bool PathExists(const QString& APath) const;
   QString ReadString(const QString& APath, const QString& ADefault) const;
+  // Writes create the missing elements of the path. A name longer than MaxXmlNameLength in its element form,
+  // or a path deeper than MaxXmlDepth, could not be read back: the write raises EXmlError and changes
+  // nothing.
   void WriteString(const QString& APath, const QString& AValue);
   // Raises EConvertError when the stored text is not an integer.
   int ReadInteger(const QString& APath, int ADefault) const;
@@ -65,22 +76,28 @@ class TXmlFileStorage {
 
   // History copy ANumber (1 the newest): the file name with the extension ".~001~", ".~002~".
   QString HistoryFileName(int ANumber) const;
+  // The lock file of a settings file, in the file's folder.
+  static QString LockFileName(const QString& AFileName);
 
  protected:
   // Parses the file into a new document. Raises EFileError when the file cannot be read and EXmlError when
   // it is damaged (see ParseXml); the document then holds what was read before the fault.
   virtual void LoadFile();
-  // Replaces the file's content at once (never half written); false when the file is read-only or cannot
-  // be written.
-  bool ReplaceFile(const QByteArray& AContent) const;
+  // Replaces the file's content at once (never half written), keeping a file that did not load whole first;
+  // false when the file is read-only or cannot be written.
+  bool ReplaceFile(const QByteArray& AContent);
 
  private:
   TXmlElement* Find(const QString& APath) const;
   TXmlElement& FindOrCreate(const QString& APath);
   void Write();
+  // Keeps the file as it is on disk beside it when it did not load whole; false when it cannot.
+  bool ConservarArchivoIncompleto();
 
   QString FRootNodeName;
   QString FFileName;
   bool FReadOnly = false;
+  // Whether the file on disk loaded whole, or needs no keeping before it is written over.
+  bool FCargaIntegra = true;
   std::unique_ptr<TXmlElement> FRoot;
 };

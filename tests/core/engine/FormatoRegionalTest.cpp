@@ -18,3 +18,19 @@ TEST(FormatoRegional, DayFirstDatesAnd24HourTimesWhateverTheUsersLocale) {
     EXPECT_EQ(FormatSettings.ThousandSeparator, QLatin1Char(',')) << usuario;
   }
 }
+
+TEST(FormatoRegional, TheLocaleIsMexicanSpanishNotTheCLocale) {
+  // The separators that the tool sets itself are those of the C locale too: what tells the locales apart is
+  // what the locale gives on its own.
+  const TFormatSettings mexico = TFormatSettings::Create(QStringLiteral("ES-mx"));
+  const TFormatSettings c = TFormatSettings::Create(QStringLiteral("C"));
+  EXPECT_EQ(mexico.ShortDateFormat, QStringLiteral("dd/mm/yy"));
+  EXPECT_EQ(mexico.ShortTimeFormat, QStringLiteral("hh:nn"));
+  EXPECT_NE(c.ShortDateFormat, mexico.ShortDateFormat);
+  EXPECT_NE(c.ShortTimeFormat, mexico.ShortTimeFormat);
+  for (const char* nombre : {"es-MX", "es_MX", "ES-mx"}) {
+    const TFormatSettings mismo = TFormatSettings::Create(QString::fromLatin1(nombre));
+    EXPECT_EQ(mismo.ShortDateFormat, mexico.ShortDateFormat) << nombre;
+    EXPECT_EQ(mismo.ShortTimeFormat, mexico.ShortTimeFormat) << nombre;
+  }
+}

@@ -199,11 +199,11 @@ TEST_F(Conexiones, DataBasePathInTheLegacyAndTheCurrentSyntax) {
     TProtocolo protocolo;
     QString ruta;
   } casos[] = {
-      {true, taLocal, prTCP, "/datos/"},
+      {true, taLocal, prTCP, "localhost:/datos/"},
       {true, taRemoto, prNetBeui, "\\\\srv/3050\\/datos/"},
       {true, taRemoto, prTCP, "srv/3050:/datos/"},
       {true, taRemoto, prSPX, "srv/3050:/datos/"},
-      {false, taLocal, prTCP, "/datos/"},
+      {false, taLocal, prTCP, "inet://localhost//datos/"},
       {false, taRemoto, prTCP, "inet://srv:3050//datos/"},
       {false, taRemoto, prNetBeui, "inet://srv:3050//datos/"},
   };
@@ -227,4 +227,21 @@ TEST_F(Conexiones, SavingToAFileThatCannotBeWrittenCompletesAndKeepsTheFile) {
   conexiones.Add(QStringLiteral("B"), taLocal, {}, prTCP, QStringLiteral("/b/"));
   EXPECT_NO_THROW(conexiones.Save());
   EXPECT_EQ(Leer(ArchivoComun()), antes);
+}
+
+TEST_F(Conexiones, SavingTheListWritesTheFileOnce) {
+  TqovConexiones conexiones;
+  for (int i = 0; i < 1000; ++i)
+    conexiones.Add(QStringLiteral("Perfil %1").arg(i), taLocal, {}, prTCP, QStringLiteral("/datos %1/").arg(i));
+  conexiones.Save();
+  // Every write of the file moves its history copy on: a second write would have left ".~002~".
+  const QString base = Comun() + QStringLiteral("/Tarvolin/ProgramData");
+  EXPECT_TRUE(QFile::exists(base + QStringLiteral(".~001~")));
+  EXPECT_FALSE(QFile::exists(base + QStringLiteral(".~002~")));
+  TqovConexiones leidas;
+  const QStringList nombres = Nombres(leidas);
+  ASSERT_EQ(nombres.size(), 1000);
+  EXPECT_EQ(nombres.last(), QStringLiteral("Perfil 999"));
+  leidas.SetConexionActual(QStringLiteral("Perfil 500"));
+  EXPECT_EQ(leidas.DirDatos(), QStringLiteral("/datos 500/"));
 }

@@ -1,13 +1,19 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <csignal>
 #include <functional>
 #include <optional>
 #include <thread>
 
 #include "core/settings/XmlRegistryQov.h"
+#include "fixtures/CarpetaDatos.h"
 #include "fixtures/CarpetasAjustes.h"
 #include "fixtures/ImprimirQt.h"
 #include "platform/os/ProcessRunner.h"
@@ -397,11 +403,41 @@ TEST_F(XmlRegistry, AFlushToAReadOnlyFileOrAnImpossibleFolderRaisesNothingAndWri
   EXPECT_EQ(LeerValor(QStringLiteral("Valor")), QString());
 }
 
-TEST_F(XmlRegistry, AFlushToAReadOnlyOrFullFileSystemKeepsThePreviousFile) {
+TEST_F(XmlRegistry, AFlushToAFullFileSystemKeepsThePreviousFile) {
+  // The process may write no file bigger than 64 KiB: a write past that fails as on a full disk.
+  struct rlimit anterior {};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &anterior), 0);
+  const sighandler_t senal = signal(SIGXFSZ, SIG_IGN);
+  ComprobarQueElArchivoQueda([&] {
+    struct rlimit limite = anterior;
+    limite.rlim_cur = 64 * 1024;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limite), 0);
+  });
+  setrlimit(RLIMIT_FSIZE, &anterior);
+  signal(SIGXFSZ, senal);
+}
+
+TEST_F(XmlRegistry, AFlushToAReadOnlyFolderKeepsThePreviousFile) {
+  // The folder cannot take the new file: immutable where the test may set that (root), else without write
+  // permission.
+  std::unique_ptr<Inmutable> fija;
+  ComprobarQueElArchivoQueda([&] {
+    const QString carpeta = Comun() + QStringLiteral("/Tarvolin");
+    if (geteuid() == 0)
+      fija = std::make_unique<Inmutable>(carpeta);
+    else
+      QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  });
+}
+
+// The same two faults on a real file system of their own, where mounting one is allowed.
+TEST_F(XmlRegistry, AFlushToAReadOnlyOrFullMountedFileSystemKeepsThePreviousFile) {
   for (const bool lleno : {false, true}) {
     SCOPED_TRACE(lleno ? "full file system" : "read-only file system");
     const SistemaDeArchivos tmpfs(Comun(), "64k");
-    if (!tmpfs.Montado()) GTEST_SKIP() << "mounting a tmpfs is not allowed here";
+    if (!tmpfs.Montado())
+      GTEST_SKIP() << "SKIPPED: mounting a tmpfs is not allowed here; AFlushToAFullFileSystemKeepsThePreviousFile "
+                      "and AFlushToAReadOnlyFolderKeepsThePreviousFile cover these faults";
     ComprobarQueElArchivoQueda([&] {
       if (!lleno) {
         ASSERT_TRUE(tmpfs.SoloLectura());
@@ -435,4 +471,130 @@ TEST_F(XmlRegistry, TwoProcessesWritingAtOnceLeaveOneWritersWholeContent) {
   const QString ultimo = registro.ReadString(QStringLiteral("Valor 0"));
   EXPECT_TRUE(ultimo.startsWith(QStringLiteral("A-99 ")) || ultimo.startsWith(QStringLiteral("B-99 ")));
   for (int i = 1; i < 20; ++i) EXPECT_EQ(registro.ReadString(QStringLiteral("Valor %1").arg(i)), ultimo);
+}
+
+TEST_F(XmlRegistry, AFileWithBytesThatAreNotUtf8IsReadWholeAndKeptBeforeItIsRewritten) {
+  // A hand edit left one byte of an 8-bit code page among UTF-8 text.
+  const QByteArray original =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ProgramData><LocalMachine><Software><Tarvolin><Prueba>"
+      "<Primero>Compa\xf1"
+      "\xc3\xad"
+      "a</Primero><Segundo>Ñandú</Segundo></Prueba></Tarvolin></Software>"
+      "</LocalMachine></ProgramData>\n";
+  Escribir(ArchivoComun(), original);
+  EXPECT_EQ(LeerValor(QStringLiteral("Primero")), QStringLiteral("Compañía"));
+  EXPECT_EQ(LeerValor(QStringLiteral("Segundo")), QStringLiteral("Ñandú"));
+  EscribirValor(QStringLiteral("Tercero"), QStringLiteral("nuevo"));
+  EXPECT_EQ(LeerValor(QStringLiteral("Primero")), QStringLiteral("Compañía"));
+  EXPECT_EQ(LeerValor(QStringLiteral("Tercero")), QStringLiteral("nuevo"));
+  // The file as it was before the store rewrote it stays beside it.
+  const QStringList copias = QDir(Comun() + QStringLiteral("/Tarvolin")).entryList({"*.danado*"}, QDir::Files);
+  ASSERT_EQ(copias.size(), 1);
+  EXPECT_EQ(Leer(Comun() + QStringLiteral("/Tarvolin/") + copias[0]), original);
+}
+
+TEST_F(XmlRegistry, AFileThatDidNotLoadWholeIsKeptBeforeItIsRewritten) {
+  const QByteArray cortado =
+      "<?xml version=\"1.0\"?>\n<ProgramData><LocalMachine><Software><Tarvolin><Prueba><Valor>leido</Valor><Otro>a";
+  Escribir(ArchivoComun(), cortado);
+  EscribirValor(QStringLiteral("Nuevo"), QStringLiteral("x"));
+  EscribirValor(QStringLiteral("Nuevo"), QStringLiteral("y"));
+  EscribirValor(QStringLiteral("Nuevo"), QStringLiteral("z"));
+  EXPECT_EQ(LeerValor(QStringLiteral("Valor")), QStringLiteral("leido"));
+  const QString carpeta = Comun() + QStringLiteral("/Tarvolin/");
+  const QStringList copias = QDir(carpeta).entryList({"*.danado*"}, QDir::Files);
+  ASSERT_EQ(copias.size(), 1);
+  EXPECT_EQ(Leer(carpeta + copias[0]), cortado);
+
+  // So is a file that begins with text before its history copy takes its place.
+  EscribirValor(QStringLiteral("Valor"), QStringLiteral("bueno"));
+  Escribir(ArchivoComun(), "no es XML");
+  EXPECT_EQ(LeerValor(QStringLiteral("Valor")), QStringLiteral("bueno"));
+  EXPECT_EQ(QDir(carpeta).entryList({"*.danado*"}, QDir::Files).size(), 2);
+}
+
+TEST_F(XmlRegistry, ANameTooLongToBeReadBackIsRefusedWhenWritten) {
+  EscribirValor(QStringLiteral("Valor"), QStringLiteral("guardado"));
+  const QString largo(5000, QLatin1Char('n'));
+  const QString limite(4096, QLatin1Char('n'));
+  {
+    TxmlRegistry registro;
+    registro.OpenKey(Ramo, true);
+    EXPECT_THROW(registro.WriteString(largo, QStringLiteral("x")), EXmlError);
+    registro.WriteString(limite, QStringLiteral("al limite"));
+    registro.OpenKey(Ramo + QStringLiteral("\\") + largo, true);
+    EXPECT_THROW(registro.WriteInteger(QStringLiteral("Valor"), 1), EXmlError);
+    registro.CloseKey();
+  }
+  EXPECT_EQ(LeerValor(QStringLiteral("Valor")), QStringLiteral("guardado"));
+  EXPECT_EQ(LeerValor(limite), QStringLiteral("al limite"));
+}
+
+TEST_F(XmlRegistry, ADeeplyNestedFileIsTreatedAsDamaged) {
+  EscribirValor(QStringLiteral("Valor"), QStringLiteral("de la copia"));
+  constexpr int Niveles = 300000;
+  QByteArray profundo = "<?xml version=\"1.0\"?><ProgramData>";
+  for (int i = 0; i < Niveles; ++i) profundo += "<a>";
+  for (int i = 0; i < Niveles; ++i) profundo += "</a>";
+  profundo += "</ProgramData>";
+  Escribir(ArchivoComun(), profundo);
+  EXPECT_EQ(LeerValor(QStringLiteral("Valor")), QStringLiteral("de la copia"));
+
+  // A key path as deep is refused when written.
+  QString ruta = Ramo;
+  for (int i = 0; i < 2000; ++i) ruta += QStringLiteral("\\k");
+  TxmlRegistry registro;
+  registro.OpenKey(ruta, true);
+  EXPECT_THROW(registro.WriteString(QStringLiteral("Valor"), QStringLiteral("x")), EXmlError);
+}
+
+TEST(XmlElement, ADeepTreeIsFreedWithoutRecursion) {
+  auto raiz = std::make_unique<TXmlElement>(QStringLiteral("raiz"));
+  TXmlElement* hoja = raiz.get();
+  for (int i = 0; i < 1000000; ++i) hoja = &hoja->AddChild(QStringLiteral("a"));
+  raiz.reset();
+  SUCCEED();
+}
+
+TEST_F(XmlRegistry, TheLockLivesBesideTheFileAndALockThatCannotBeTakenRaisesTheTimeout) {
+  const QString carpeta = Comun() + QStringLiteral("/Tarvolin");
+  EscribirValor(QStringLiteral("Valor"), QStringLiteral("antes"));
+  const QString bloqueo = TXmlFileStorage::LockFileName(ArchivoComun());
+  EXPECT_EQ(QFileInfo(bloqueo).absolutePath(), carpeta);
+  // A dangling link planted where the lock file goes.
+  ASSERT_TRUE(QFile::link(carpeta + QStringLiteral("/no existe"), bloqueo));
+  try {
+    TxmlRegistry registro;
+    FAIL() << "loaded without the lock";
+  } catch (const EFileError& e) {
+    EXPECT_TRUE(e.Message().endsWith(QStringLiteral(": Mutex Timeout"))) << e.Message().toStdString();
+  }
+  EXPECT_FALSE(QFile::exists(carpeta + QStringLiteral("/no existe")));
+}
+
+TEST_F(XmlRegistry, TemporaryAndHistoryFilesAreNeverWrittenThroughALink) {
+  EscribirValor(QStringLiteral("Valor"), QStringLiteral("uno"));
+  const QString carpeta = Comun() + QStringLiteral("/Tarvolin/");
+  const QString victima = Usuario() + QStringLiteral("/victima");
+  Escribir(victima, "intacta");
+  for (const QString& nombre : {QStringLiteral("ProgramData.xml.tmp"), QStringLiteral("ProgramData.~001~")}) {
+    SCOPED_TRACE(nombre.toStdString());
+    QFile::remove(carpeta + nombre);
+    ASSERT_TRUE(QFile::link(victima, carpeta + nombre));
+    EscribirValor(QStringLiteral("Valor"), QStringLiteral("dos"));
+    EXPECT_EQ(Leer(victima), "intacta");
+    EXPECT_EQ(LeerValor(QStringLiteral("Valor")), QStringLiteral("dos"));
+    EscribirValor(QStringLiteral("Valor"), QStringLiteral("uno"));
+  }
+}
+
+TEST_F(XmlRegistry, FoldersTheStoreMakesAreNeverWorldWritable) {
+  const mode_t anterior = umask(0);
+  EscribirValor(QStringLiteral("Valor"), QStringLiteral("x"));
+  umask(anterior);
+  for (const QString& carpeta : {Comun(), Comun() + QStringLiteral("/Tarvolin")}) {
+    struct stat datos {};
+    ASSERT_EQ(stat(QFile::encodeName(carpeta).constData(), &datos), 0);
+    EXPECT_EQ(datos.st_mode & S_IWOTH, 0u) << carpeta.toStdString();
+  }
 }

@@ -1,19 +1,29 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUuid>
+#include <functional>
 #include <optional>
 #include <thread>
 
 #include "fixtures/ImprimirQt.h"
 #include "platform/os/FileLock.h"
 #include "platform/os/ProcessRunner.h"
+#include "platform/rtl/Exception.h"
 
 namespace {
 
 // A lock name no other test run uses.
 QString NombreUnico() { return QStringLiteral("prueba/") + QUuid::createUuid().toString(QUuid::WithoutBraces); }
+
+// The folder of the test's lock files.
+const QTemporaryDir& Carpeta() {
+  static const QTemporaryDir carpeta;
+  return carpeta;
+}
 
 int Contador(const QString& ruta) {
   QFile archivo(ruta);
@@ -22,8 +32,9 @@ int Contador(const QString& ruta) {
 
 int Contar(const QString& nombre, const QString& contador, int veces, ProcessHandle& proceso,
            const std::function<void()>& bombear = {}) {
-  return EjecutarProceso({QStringLiteral(QOV_PROCESO_BLOQUEO), {nombre, contador, QString::number(veces)}}, proceso,
-                         bombear);
+  return EjecutarProceso(
+      {QStringLiteral(QOV_PROCESO_BLOQUEO), {Carpeta().path(), nombre, contador, QString::number(veces)}}, proceso,
+      bombear);
 }
 
 // Whether the system lists the process as waiting for an flock ("->" lines of /proc/locks).
@@ -43,7 +54,7 @@ TEST(FileLock, ASecondProcessWaitsUntilTheLockIsReleased) {
   QTemporaryDir carpeta;
   const QString nombre = NombreUnico();
   const QString contador = carpeta.filePath(QStringLiteral("contador"));
-  std::optional<TFileLock> bloqueo(std::in_place, nombre);
+  std::optional<TFileLock> bloqueo(std::in_place, Carpeta().path(), nombre);
   bool esperaba = false;
   bool escribioConElBloqueoTomado = false;
   ProcessHandle proceso = 0;
@@ -77,24 +88,53 @@ TEST(FileLock, TwoProcessesCountingUnderTheLockLoseNoStep) {
   otro.join();
   EXPECT_EQ(codigoOtro, 0);
   EXPECT_EQ(Contador(contador), 2 * veces);
-  EXPECT_FALSE(QFile::exists(TFileLock::LockFilePath(nombre)));
+  EXPECT_FALSE(QFile::exists(TFileLock::LockFilePath(Carpeta().path(), nombre)));
 }
 
-TEST(FileLock, TheLockFileIsNamedAfterTheLockAndGoesOnRelease) {
-  EXPECT_EQ(TFileLock::LockFilePath(QStringLiteral("VEp2Q3/Vz+dG9t==")), QStringLiteral("/tmp/VEp2Q3_Vz+dG9t==.lock"));
-  const QString largo = TFileLock::LockFilePath(QString(300, QLatin1Char('A')));
-  EXPECT_TRUE(largo.startsWith(QStringLiteral("/tmp/")));
-  EXPECT_EQ(largo.size(), QStringLiteral("/tmp/").size() + 64 + QStringLiteral(".lock").size());
+TEST(FileLock, TheLockFileIsNamedAfterTheLockInItsFolderAndGoesOnRelease) {
+  EXPECT_EQ(TFileLock::LockFilePath(QStringLiteral("/ajustes"), QStringLiteral("VEp2Q3/Vz+dG9t==")),
+            QStringLiteral("/ajustes/VEp2Q3_Vz+dG9t==.lock"));
+  const QString largo = TFileLock::LockFilePath(QStringLiteral("/ajustes"), QString(300, QLatin1Char('A')));
+  EXPECT_TRUE(largo.startsWith(QStringLiteral("/ajustes/")));
+  EXPECT_EQ(largo.size(), QStringLiteral("/ajustes/").size() + 64 + QStringLiteral(".lock").size());
 
   // A file left behind by a process that ended while holding the lock locks as any other.
   const QString nombre = NombreUnico();
-  const QString archivo = TFileLock::LockFilePath(nombre);
+  const QString archivo = TFileLock::LockFilePath(Carpeta().path(), nombre);
   QFile restos(archivo);
   ASSERT_TRUE(restos.open(QIODevice::WriteOnly));
   restos.close();
   {
-    const TFileLock bloqueo(nombre);
+    const TFileLock bloqueo(Carpeta().path(), nombre);
     EXPECT_TRUE(QFile::exists(archivo));
   }
   EXPECT_FALSE(QFile::exists(archivo));
+}
+
+TEST(FileLock, ALockFileThatCannotBeOpenedRaisesTheTimeoutAtOnce) {
+  // A dangling link, a link to another file and a folder where the lock file goes: none is followed or
+  // waited on.
+  QTemporaryDir otra;
+  const QString ajeno = otra.filePath(QStringLiteral("ajeno"));
+  QFile(ajeno).open(QIODevice::WriteOnly);
+  const QString nombre = NombreUnico();
+  const QString archivo = TFileLock::LockFilePath(Carpeta().path(), nombre);
+  const std::function<void()> estorbos[] = {
+      [&] { QFile::link(otra.filePath(QStringLiteral("no existe")), archivo); },
+      [&] { QFile::link(ajeno, archivo); },
+      [&] { QDir().mkdir(archivo); },
+  };
+  for (const auto& estorbo : estorbos) {
+    estorbo();
+    try {
+      const TFileLock bloqueo(Carpeta().path(), nombre);
+      ADD_FAILURE() << "locked";
+    } catch (const EFileError& e) {
+      EXPECT_TRUE(e.Message().endsWith(QStringLiteral(": Mutex Timeout"))) << e.Message().toStdString();
+    }
+    QFile::remove(archivo);
+    QDir().rmdir(archivo);
+  }
+  EXPECT_FALSE(QFile::exists(otra.filePath(QStringLiteral("no existe"))));
+  EXPECT_EQ(QFileInfo(ajeno).size(), 0);
 }

@@ -1,0 +1,5 @@
+#include "core/util/CadenaConexion.h"
+
+QString CadenaConexion(const QString& AServer, const QString& ARuta) {
+  return (AServer.isEmpty() ? ServidorLocal : AServer) + QLatin1Char(':') + ARuta;
+}
