@@ -2,13 +2,15 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
+#include <signal.h>
+#include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -19,55 +21,80 @@ namespace {
 
 constexpr int IntervaloBombeoMs = 100;
 
-// The spawn attributes and file actions of one start, released on every path.
-class Spawn {
- public:
-  Spawn() {
-    posix_spawnattr_init(&FAtributos);
-    posix_spawn_file_actions_init(&FAcciones);
-  }
-  ~Spawn() {
-    posix_spawn_file_actions_destroy(&FAcciones);
-    posix_spawnattr_destroy(&FAtributos);
-  }
-  Spawn(const Spawn&) = delete;
-  Spawn& operator=(const Spawn&) = delete;
+// Where the program's file is: the name itself when it holds a "/", else the first match on PATH.
+QByteArray RutaDelPrograma(const QString& APrograma) {
+  if (APrograma.contains(QLatin1Char('/'))) return QFile::encodeName(APrograma);
+  const QString encontrado = QStandardPaths::findExecutable(APrograma);
+  return QFile::encodeName(encontrado.isEmpty() ? APrograma : encontrado);
+}
 
-  // Returns 0 or the error number of the failed start.
-  int Iniciar(const ProcessLaunch& l, pid_t& pid) {
-    const QByteArray programa = QFile::encodeName(l.Programa);
-    const QByteArray carpeta = QFile::encodeName(l.Carpeta);
-    const QByteArray salida = QFile::encodeName(l.ArchivoSalida);
-    std::vector<QByteArray> argumentos{programa};
-    for (const QString& a : l.Argumentos) argumentos.push_back(a.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& a : argumentos) argv.push_back(a.data());
-    argv.push_back(nullptr);
+// In the child, between fork and exec: only system calls. Reports a failure's error number through the pipe
+// and ends.
+[[noreturn]] void FallarEnElHijo(int ATuberia) {
+  const int error = errno;
+  while (write(ATuberia, &error, sizeof error) < 0 && errno == EINTR) {
+  }
+  _exit(CodigoProgramaNoIniciado);
+}
 
-    // A session of its own keeps the tool away from any terminal; the signal mask is not inherited.
+// Starts the program. The child dies with this process (a killed program leaves no tool running, nor its
+// attachments), keeps no descriptor of it but the three standard ones (no database file, no socket), runs
+// in a session of its own away from any terminal, with no blocked or ignored signal. Returns 0 or the error
+// number of the failed start.
+int Iniciar(const ProcessLaunch& l, pid_t& pid) {
+  const QByteArray programa = RutaDelPrograma(l.Programa);
+  const QByteArray carpeta = QFile::encodeName(l.Carpeta);
+  const QByteArray salida = l.ArchivoSalida.isEmpty() ? QByteArray("/dev/null") : QFile::encodeName(l.ArchivoSalida);
+  std::vector<QByteArray> argumentos{QFile::encodeName(l.Programa)};
+  for (const QString& a : l.Argumentos) argumentos.push_back(a.toLocal8Bit());
+  std::vector<char*> argv;
+  for (QByteArray& a : argumentos) argv.push_back(a.data());
+  argv.push_back(nullptr);
+
+  int tuberia[2];
+  if (pipe2(tuberia, O_CLOEXEC) != 0) return errno;
+  const pid_t padre = getpid();
+  pid = fork();
+  if (pid < 0) {
+    const int error = errno;
+    close(tuberia[0]);
+    close(tuberia[1]);
+    return error;
+  }
+  if (pid == 0) {
+    // The death signal is tied to the thread that forked, which waits for the child until it ends.
+    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != padre) FallarEnElHijo(tuberia[1]);
+    setsid();
     sigset_t ninguna;
     sigemptyset(&ninguna);
-    posix_spawnattr_setsigmask(&FAtributos, &ninguna);
-    posix_spawnattr_setflags(&FAtributos, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK);
-
-    if (!carpeta.isEmpty()) posix_spawn_file_actions_addchdir_np(&FAcciones, carpeta.constData());
-    posix_spawn_file_actions_addopen(&FAcciones, 0, "/dev/null", O_RDONLY, 0);
-    if (salida.isEmpty())
-      posix_spawn_file_actions_addopen(&FAcciones, 1, "/dev/null", O_WRONLY, 0);
-    else
-      posix_spawn_file_actions_addopen(&FAcciones, 1, salida.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (l.ErroresALaSalida)
-      posix_spawn_file_actions_adddup2(&FAcciones, 1, 2);
-    else
-      posix_spawn_file_actions_addopen(&FAcciones, 2, "/dev/null", O_WRONLY, 0);
-
-    return posix_spawnp(&pid, programa.constData(), &FAcciones, &FAtributos, argv.data(), environ);
+    sigprocmask(SIG_SETMASK, &ninguna, nullptr);
+    struct sigaction predeterminada {};
+    predeterminada.sa_handler = SIG_DFL;
+    for (int senal = 1; senal < NSIG; ++senal) sigaction(senal, &predeterminada, nullptr);
+    if (!carpeta.isEmpty() && chdir(carpeta.constData()) != 0) FallarEnElHijo(tuberia[1]);
+    const int entrada = open("/dev/null", O_RDONLY);
+    const int archivo = open(salida.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int errores = l.ErroresALaSalida ? archivo : open("/dev/null", O_WRONLY);
+    if (entrada < 0 || archivo < 0 || errores < 0) FallarEnElHijo(tuberia[1]);
+    // The pipe moves above the standard descriptors first, so that none of them lands on it.
+    const int aviso = fcntl(tuberia[1], F_DUPFD_CLOEXEC, 3);
+    if (aviso < 0 || dup2(entrada, 0) < 0 || dup2(archivo, 1) < 0 || dup2(errores, 2) < 0) FallarEnElHijo(tuberia[1]);
+    close_range(3, static_cast<unsigned>(aviso) - 1, 0);
+    close_range(static_cast<unsigned>(aviso) + 1, ~0U, 0);
+    execve(programa.constData(), argv.data(), environ);
+    FallarEnElHijo(aviso);
   }
-
- private:
-  posix_spawnattr_t FAtributos;
-  posix_spawn_file_actions_t FAcciones;
-};
+  close(tuberia[1]);
+  int error = 0;
+  ssize_t leido = 0;
+  while ((leido = read(tuberia[0], &error, sizeof error)) < 0 && errno == EINTR) {
+  }
+  close(tuberia[0]);
+  if (leido != sizeof error) return 0;
+  while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+  }
+  return error;
+}
 
 int CodigoDeSalida(int estado) {
   if (WIFEXITED(estado)) return WEXITSTATUS(estado);
@@ -114,9 +141,8 @@ void AnotarFallaDeInicio(const ProcessLaunch& l, int error) {
 }  // namespace
 
 int EjecutarProceso(const ProcessLaunch& ALanzamiento, ProcessHandle& AProceso, const std::function<void()>& ABombear) {
-  Spawn spawn;
   pid_t pid = 0;
-  const int error = spawn.Iniciar(ALanzamiento, pid);
+  const int error = Iniciar(ALanzamiento, pid);
   if (error != 0) {
     AnotarFallaDeInicio(ALanzamiento, error);
     return CodigoProgramaNoIniciado;

@@ -24,7 +24,8 @@ struct ProcessLaunch {
 // Exit code of a program that could not be started, as a shell reports it.
 constexpr int CodigoProgramaNoIniciado = 127;
 
-// Starts the program with no terminal and no input, and returns its exit code once it has ended
+// Starts the program with no terminal and no input, inheriting no descriptor but its standard ones and
+// ending when this process dies, and returns its exit code once it has ended
 // (128 + the signal's number when a signal ended it). `AProceso` holds the child's id while it runs
 // and 0 afterwards. Without `ABombear` the wait blocks; with it, `ABombear` is called first and then
 // after every 100 ms that the program is still running. A program that cannot be started gives

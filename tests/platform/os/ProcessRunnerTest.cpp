@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "fixtures/ImprimirQt.h"
 #include "platform/os/ProcessRunner.h"
@@ -87,4 +91,37 @@ TEST(ProcessRunner, PumpsBeforeWaitingAndWhileTheProgramRuns) {
   EXPECT_GE(bombeos, 3);
   EXPECT_TRUE(conProceso);
   EXPECT_EQ(proceso, 0);
+}
+
+TEST(ProcessRunner, AChildInheritsNoDescriptorAndEndsWhenItsParentIsKilled) {
+  // A real parent that holds a file open runs a shell that lists its own descriptors and then waits for ever.
+  QTemporaryDir carpeta;
+  const QString testigo = carpeta.filePath(QStringLiteral("testigo del padre"));
+  QFile(testigo).open(QIODevice::WriteOnly);
+  const QString descriptores = carpeta.filePath(QStringLiteral("descriptores"));
+  const QString pid = carpeta.filePath(QStringLiteral("pid"));
+  const QString guion =
+      QStringLiteral("ls -l /proc/$$/fd > \"$1\"; echo $$ > \"$2.tmp\"; mv \"$2.tmp\" \"$2\"; exec sleep 600");
+  ProcessHandle padre = 0;
+  qint64 hijo = 0;
+  int rondas = 0;
+  const int codigo = EjecutarProceso(
+      {QStringLiteral(QOV_PROCESO_PADRE), {testigo, Sh, "-c", guion, "sh", descriptores, pid}}, padre, [&] {
+        // Once the child runs, the parent dies at once; after 30 s it dies all the same.
+        if (padre == 0) return;
+        if (QFile::exists(pid)) hijo = Leer(pid).trimmed().toLongLong();
+        if (hijo != 0 || ++rondas > 300) kill(static_cast<pid_t>(padre), SIGKILL);
+      });
+  EXPECT_EQ(codigo, 128 + SIGKILL);
+  ASSERT_NE(hijo, 0);
+  EXPECT_FALSE(Leer(descriptores).contains("testigo")) << Leer(descriptores).constData();
+  // The child ends too: its descriptor becomes readable when it does.
+  const int pidfd = static_cast<int>(syscall(SYS_pidfd_open, static_cast<pid_t>(hijo), 0));
+  if (pidfd >= 0) {
+    pollfd espera{pidfd, POLLIN, 0};
+    const int listo = poll(&espera, 1, 30000);
+    close(pidfd);
+    if (listo != 1) kill(static_cast<pid_t>(hijo), SIGKILL);
+    EXPECT_EQ(listo, 1) << "the child outlived its parent";
+  }
 }
