@@ -1,7 +1,12 @@
 #include "core/engine/FirebirdProc.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
+
 #include "core/engine/ExcepcionesConverBD.h"
 #include "core/engine/FirebirdProcReportes.h"
+#include "core/util/CadenaConexion.h"
 #include "platform/rtl/TextFile.h"
 
 namespace {
@@ -24,6 +29,33 @@ CommandLine& AgregarGbak(CommandLine& AParametros, const QString& AUsuario, cons
       .Opciones(QStringLiteral(" "))
       .Opciones(QStringLiteral("-y "))
       .Citado(AReporte);
+}
+
+// What tells one file from another at a path: a regular file's device and inode.
+struct TIdentidadArchivo {
+  bool EsArchivo = false;
+  dev_t Dispositivo = 0;
+  ino_t Nodo = 0;
+  bool operator==(const TIdentidadArchivo&) const = default;
+};
+
+TIdentidadArchivo IdentidadArchivo(const QString& ARuta) {
+  struct stat datos {};
+  if (lstat(QFile::encodeName(ARuta).constData(), &datos) != 0 || !S_ISREG(datos.st_mode)) return {};
+  return {true, datos.st_dev, datos.st_ino};
+}
+
+// Appends the tool's output, kept in ASalida, to its report (made when the tool wrote none), and removes
+// ASalida.
+void AgregarAlReporte(const QString& AReporte, const QString& ASalida) {
+  QFile salida(ASalida);
+  if (salida.open(QIODevice::ReadOnly)) {
+    const QByteArray texto = salida.readAll();
+    QFile reporte(AReporte);
+    if (!texto.isEmpty() && reporte.open(QIODevice::Append)) reporte.write(texto);
+  }
+  salida.close();
+  salida.remove();
 }
 
 }  // namespace
@@ -71,7 +103,9 @@ CommandLine TqovFirebirdProc::ParametrosRespaldo(const QString& ARutaBD, const Q
         .Valor(AServer + QStringLiteral(":service_mgr"))
         .Opciones(QStringLiteral(" "));
   parametros.Opciones(QStringLiteral("-t -user "));
-  return AgregarGbak(parametros, ADBUser, ADBPass, ARutaBD, ARutaDestino, ARutaReporte);
+  // Without a server the database is still read through this machine's server, never by gbak's own engine.
+  return AgregarGbak(parametros, ADBUser, ADBPass, AServer.isEmpty() ? CadenaConexion({}, ARutaBD) : ARutaBD,
+                     ARutaDestino, ARutaReporte);
 }
 
 CommandLine TqovFirebirdProc::ParametrosRestauracion(const QString& ARutaRespaldo, const QString& ARutaDestino,
@@ -82,9 +116,13 @@ CommandLine TqovFirebirdProc::ParametrosRestauracion(const QString& ARutaRespald
 }
 
 void TqovFirebirdProc::EjecutarGbak(IqovFirebirdProcCaller& ACaller, const QString& ARutaGbak,
-                                    const CommandLine& AParametros, const QString& AError) {
-  const int codigo =
-      EjecutarProceso({ARutaGbak, AParametros.Argumentos()}, FGbakProcess, [&ACaller] { ACaller.ProcessMessages(); });
+                                    const CommandLine& AParametros, const QString& ARutaReporte,
+                                    const QString& AError) {
+  // gbak writes its report itself and refuses to write over a file, so what it prints goes aside first.
+  const QString salida = ARutaReporte + QStringLiteral(".salida");
+  const int codigo = EjecutarProceso({ARutaGbak, AParametros.Argumentos(), {}, salida, true}, FGbakProcess,
+                                     [&ACaller] { ACaller.ProcessMessages(); });
+  AgregarAlReporte(ARutaReporte, salida);
   if (codigo != 0) throw TqovExceptionGbak(AError);
 }
 
@@ -100,8 +138,9 @@ void TqovFirebirdProc::RespaldarEnVersionActual(IqovFirebirdProcCaller& ACaller,
       (AEsConfig ? QStringLiteral("Ocurrió un error al respaldar la base de datos. Consulte el archivo '")
                  : QStringLiteral("Ocurrió un error al respaldar la empresa. Consulte el archivo '")) +
       reporte + ColaConsulteLog;
-  EjecutarGbak(ACaller, ARutaGbak,
-               ParametrosRespaldo(ARutaBD, ARutaDestino, ADBUser, ADBPass, AServer, RutaReporte(reporte)), error);
+  const QString rutaReporte = RutaReporte(reporte);
+  EjecutarGbak(ACaller, ARutaGbak, ParametrosRespaldo(ARutaBD, ARutaDestino, ADBUser, ADBPass, AServer, rutaReporte),
+               rutaReporte, error);
   ACaller.Log(AEsConfig ? QStringLiteral("Se respaldó la base de datos Config correctamente.")
                         : QStringLiteral("Se respaldó la empresa ") + ANombreBD + QStringLiteral(" correctamente."));
 }
@@ -116,7 +155,18 @@ void TqovFirebirdProc::RestaurarRespaldoEnFB30(IqovFirebirdProcCaller& ACaller, 
                         QStringLiteral("datos con formato de Firebird 3.0..."));
   const QString error =
       QStringLiteral("Ocurrió un error al restaurar el respaldo. Consulte el archivo '") + reporte + ColaConsulteLog;
-  EjecutarGbak(ACaller, FRutaGbakFb3, ParametrosRestauracion(ARutaRespaldo, ARutaDestino, RutaReporte(reporte)), error);
+  const QString rutaReporte = RutaReporte(reporte);
+  // A failed restore leaves no partial new file, which would keep a full disk full; a file that was there
+  // before and that gbak did not replace is not the restore's to remove.
+  const TIdentidadArchivo anterior = IdentidadArchivo(ARutaDestino);
+  try {
+    EjecutarGbak(ACaller, FRutaGbakFb3, ParametrosRestauracion(ARutaRespaldo, ARutaDestino, rutaReporte), rutaReporte,
+                 error);
+  } catch (const TqovExceptionGbak&) {
+    const TIdentidadArchivo despues = IdentidadArchivo(ARutaDestino);
+    if (despues.EsArchivo && !(despues == anterior)) QFile::remove(ARutaDestino);
+    throw;
+  }
   ACaller.Log(AEsConfig ? QStringLiteral("Conversión de base de datos Config exitosa.")
                         : QStringLiteral("Conversión de empresa ") + ANombreBD + QStringLiteral(" exitosa."));
 }

@@ -6,6 +6,7 @@
 //   FirebirdProc.cpp           construction, the tool runs (gbak, gstat), EsODS12, the backup and the restore,
 //                              the file size
 //   FirebirdProcEmpresas.cpp   the company list of Config, the attached-users check, the gbak path check
+//                              (their connection: ConexionRevision.h)
 //   FirebirdProcEstructura.cpp the structure check after a failed restore
 //   FirebirdProcMigracion.cpp  the conversion of one database (MigrarBD) and the archive's leame.txt
 
@@ -14,7 +15,7 @@
 #include <functional>
 
 class TMemTable;
-class TqovDAQuery;
+class TConexionRevision;
 
 #include "platform/os/ProcessRunner.h"
 #include "platform/rtl/CommandLine.h"
@@ -86,12 +87,18 @@ class TqovFirebirdProc {
   // Raises TqovExceptionBDUsuariosConectados, listing them, when others are attached to the database.
   void ChecarUsuariosConectados(const QString& ARutaBD, const QString& AServer, const QString& ADBUser,
                                 const QString& ADBPass);
+  // The lines of the attachment query; the server's own attachments are left out only where the
+  // monitoring table has the column that marks them (ODS 12).
+  static QStringList LineasUsuariosConectados(bool AConColumnaSistema);
   // Raises TqovExceptionGbakRutaIncorrecta when there is no file at ARuta.
   void ChecarGbakActual(const QString& ARuta);
 
   // Converts the database ANombreBD of the data folder ARutaConexion ("Config" in its System folder when
   // AEsConfig) to ODS 12: backup, restore, the old file into the archive and the new one in its place.
-  // Returns normally when it is converted, or when the operator cancelled after the backup.
+  // Returns normally when it is converted, or when the operator cancelled after the backup. A name that is
+  // no plain file name, and a new file that would replace another company's database, stop it before
+  // anything changes; a user attached, or a change committed, after the backup stops it before the archive
+  // with TqovExceptionBDUsuariosConectados.
   void MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion, const QString& ANombreBD,
                 const QString& ADBUser, const QString& ADBPass, const QString& ARutaGBakActual, const QString& AServer,
                 bool AEsConfig);
@@ -103,18 +110,22 @@ class TqovFirebirdProc {
                                      const QString& ARutaReporte) const;
 
  private:
-  // Runs gbak, handing control to the caller every 100 ms; raises TqovExceptionGbak(AError) when it
-  // fails.
+  // Runs gbak, handing control to the caller every 100 ms; what gbak prints goes into its report
+  // ARutaReporte as well. Raises TqovExceptionGbak(AError) when it fails.
   void EjecutarGbak(IqovFirebirdProcCaller& ACaller, const QString& ARutaGbak, const CommandLine& AParametros,
-                    const QString& AError);
+                    const QString& ARutaReporte, const QString& AError);
   // The file's size in bytes; -1 when it cannot be read.
   static qint64 ObtenerTamanoArchivo(const QString& ARuta);
   // Writes the archive's note at ARuta unless a file of that name is there.
   static void EscribirLeame(const QString& ARuta);
-  // Reads the rows of ALineas from the database file ARutaBD, handing each to APorFila; the connection,
-  // transaction and query are cleaned up on every path.
-  static void Consultar(const QString& ARutaBD, const QString& AServer, const QString& ADBUser, const QString& ADBPass,
-                        const QStringList& ALineas, const std::function<void(TqovDAQuery&)>& APorFila);
+  // Fills FListaUsuariosConectados from the check and raises TqovExceptionBDUsuariosConectados when it
+  // lists anyone.
+  void InformarUsuarios(const QStringList& AUsuarios);
+  // The Config whose EMPRESAS lists the companies: its archived copy once Config itself is converted.
+  QString ConfigDeEmpresas(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion);
+  // The companies that Config lists, in name order.
+  QStringList LeerEmpresas(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion, const QString& ADBUser,
+                           const QString& ADBPass, const QString& AServer);
 
   QString FUsuarioBD;
   QString FPasswordBD;

@@ -1,8 +1,10 @@
 #include <QLocale>
+#include <QSaveFile>
 
 #include "core/engine/FirebirdProc.h"
 #include "core/engine/FirebirdProcReportes.h"
 #include "core/engine/VariablesGlobales.h"
+#include "core/util/CadenaConexion.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/TextFile.h"
 
@@ -40,10 +42,7 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
       CurrentFolder(), QStringLiteral("log"),
       QString(archivoBD).remove(QStringLiteral(".fdb"), Qt::CaseInsensitive) + QStringLiteral("_metadata.sql"));
   const QString isqlAnterior = QString(ARutaGbak).replace(QStringLiteral("gbak"), QStringLiteral("isql"));
-  const QString prefijoServidor =
-      ServidorFirebirdActual.isEmpty()
-          ? QString()
-          : QString(ServidorFirebirdActual).replace(QLatin1Char(':'), QLatin1Char('/')) + QLatin1Char(':');
+  const QString servidor = QString(ServidorFirebirdActual).replace(QLatin1Char(':'), QLatin1Char('/'));
 
   const CommandLine extraccion = CommandLine()
                                      .Opciones(QStringLiteral("-x -user "))
@@ -53,18 +52,24 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
                                      .Opciones(QStringLiteral(" -o "))
                                      .Citado(script)
                                      .Opciones(QStringLiteral(" "))
-                                     .Citado(prefijoServidor + ARutaBD);
+                                     .Citado(CadenaConexion(servidor, ARutaBD));
   ProcessHandle proceso = 0;
   if (EjecutarProcesoYEsperar({isqlAnterior, extraccion.Argumentos(), {}, rutaReporte, true}, proceso) != 0)
     throw Exception(errorExtraccion);
   DeleteFileOrRaise(rutaReporte);
 
-  // The script gets a statement that creates the scratch database, after its first two lines.
+  // The script gets a statement that creates the scratch database, after its first two lines. The script's
+  // text stays in the 8-bit code page that the replay names (ISO8859_1); isql takes a file name in its
+  // locale's encoding instead, which the tools are always given as UTF-8, so the scratch path is written so.
   QStringList lineas = LoadAnsiLines(script);
   InsertLine(
       lineas, 2,
       QStringLiteral("CREATE DATABASE %1 PAGE_SIZE 8192 DEFAULT CHARACTER SET NONE;").arg(LiteralSql(bdTemporal)));
-  SaveAnsiLines(script, lineas);
+  QByteArray texto;
+  for (qsizetype i = 0; i < lineas.size(); ++i) texto += (i == 2 ? lineas[i].toUtf8() : lineas[i].toLatin1()) + '\n';
+  QSaveFile archivo(script);
+  if (!archivo.open(QIODevice::WriteOnly) || archivo.write(texto) != texto.size() || !archivo.commit())
+    throw EFileError(QStringLiteral("No se puede escribir el archivo \"%1\". %2").arg(script, archivo.errorString()));
 
   const CommandLine reproduccion = CommandLine()
                                        .Opciones(QStringLiteral("-i "))

@@ -1,7 +1,9 @@
 #include <QFile>
 
+#include "core/engine/ConexionRevision.h"
 #include "core/engine/ExcepcionesConverBD.h"
 #include "core/engine/FirebirdProc.h"
+#include "core/engine/NombreEmpresa.h"
 #include "platform/os/Paths.h"
 #include "platform/rtl/TextFile.h"
 
@@ -14,6 +16,17 @@ constexpr qint64 TamanoGrande = 2000000000;
 void AsegurarCarpeta(const QString& ACarpeta, const QString& AError) {
   if (!DirectoryExists(ACarpeta) && !CreateDir(ACarpeta)) throw TqovExceptionOperacionesArchivo(AError);
 }
+
+// A caller for the engine's own probes, whose findings are no news for the operator.
+class CallerSilencioso : public IqovFirebirdProcCaller {
+ public:
+  void Log(const QString&) override {}
+  void ProcessMessages() override {}
+  bool GetCancelar() override { return false; }
+  void MostrarAnimacionAvance(const QString&) override {}
+  void ReportarBDConvertida(const QString&) override {}
+  void OcultarAnimacionAvance() override {}
+};
 
 }  // namespace
 
@@ -33,6 +46,20 @@ void TqovFirebirdProc::EscribirLeame(const QString& ARuta) {
 void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion, const QString& ANombreBD,
                                 const QString& ADBUser, const QString& ADBPass, const QString& ARutaGBakActual,
                                 const QString& AServer, bool AEsConfig) {
+  if (!EsNombreDeArchivo(ANombreBD))
+    throw TqovExceptionOperacionesArchivo(QStringLiteral("No es posible convertir la empresa '") + ANombreBD +
+                                          QStringLiteral("': su nombre no es un nombre de archivo válido."));
+  // The restore replaces a file of the new file's name: never another company's database.
+  if (!AEsConfig && FileExists(JoinPath(ARutaConexion, ANombreBD + QStringLiteral("_ODS12.fdb")))) {
+    CallerSilencioso silencioso;
+    const QString otra = ANombreBD + QStringLiteral("_ODS12");
+    if (LeerEmpresas(silencioso, ARutaConexion, ADBUser, ADBPass, AServer).contains(otra))
+      throw TqovExceptionOperacionesArchivo(QStringLiteral("No es posible convertir la empresa ") + ANombreBD +
+                                            QStringLiteral(": el archivo '") + otra +
+                                            QStringLiteral(".fdb', en el que se restaura, es la base de datos de la "
+                                                           "empresa ") +
+                                            otra + QStringLiteral("."));
+  }
   const QString archivo = JoinPath(ARutaConexion, QStringLiteral("ArchivarBDAnterior2019"));
   const QString respaldos = JoinPath(ARutaConexion, QStringLiteral("Respaldos"));
   AsegurarCarpeta(archivo, QStringLiteral("Ocurrió un error al crear la carpeta en donde se van a respaldar las "
@@ -68,6 +95,13 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
 
   if (ACaller.GetCancelar()) return;
 
+  // From the end of the backup on, nobody may attach nor change the database: what they wrote would stay in
+  // the old file, which goes to the archive. A connection held meanwhile sees both: another attachment, and
+  // a transaction that another started (its numbers then no longer follow on from this connection's own).
+  TConexionRevision vigilancia(origen, AServer, ADBUser, ADBPass);
+  const TConexionRevision::TRevision alRespaldar = vigilancia.Revisar();
+  InformarUsuarios(alRespaldar.Usuarios);
+
   ACaller.MostrarAnimacionAvance(QStringLiteral("Restaurando..."));
   try {
     RestaurarRespaldoEnFB30(ACaller, respaldo, nueva, ANombreBD, AEsConfig);
@@ -77,6 +111,14 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
     throw;
   }
   ACaller.OcultarAnimacionAvance();
+
+  const TConexionRevision::TRevision alArchivar = vigilancia.Revisar();
+  vigilancia.Cerrar();
+  InformarUsuarios(alArchivar.Usuarios);
+  if (alArchivar.Transaccion != alRespaldar.Transaccion + 2)
+    throw TqovExceptionBDUsuariosConectados(
+        QStringLiteral("Otro usuario usó la base de datos después de que se respaldó; la conversión se debe repetir "
+                       "sin usuarios conectados.\n\r"));
 
   AsegurarCarpeta(
       carpetaArchivo,

@@ -50,6 +50,14 @@ int Iniciar(const ProcessLaunch& l, pid_t& pid) {
   std::vector<char*> argv;
   for (QByteArray& a : argumentos) argv.push_back(a.data());
   argv.push_back(nullptr);
+  // Paths and arguments go out in UTF-8, as every file name of the program is encoded; the child is told so,
+  // whatever locale the program itself was started with.
+  static char utf8[] = "LC_ALL=C.UTF-8";
+  std::vector<char*> entorno;
+  for (char** variable = environ; *variable != nullptr; ++variable)
+    if (std::strncmp(*variable, "LC_ALL=", 7) != 0) entorno.push_back(*variable);
+  entorno.push_back(utf8);
+  entorno.push_back(nullptr);
 
   int tuberia[2];
   if (pipe2(tuberia, O_CLOEXEC) != 0) return errno;
@@ -81,7 +89,7 @@ int Iniciar(const ProcessLaunch& l, pid_t& pid) {
     if (aviso < 0 || dup2(entrada, 0) < 0 || dup2(archivo, 1) < 0 || dup2(errores, 2) < 0) FallarEnElHijo(tuberia[1]);
     close_range(3, static_cast<unsigned>(aviso) - 1, 0);
     close_range(static_cast<unsigned>(aviso) + 1, ~0U, 0);
-    execve(programa.constData(), argv.data(), environ);
+    execve(programa.constData(), argv.data(), entorno.data());
     FallarEnElHijo(aviso);
   }
   close(tuberia[1]);

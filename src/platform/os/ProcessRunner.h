@@ -24,7 +24,8 @@ struct ProcessLaunch {
 // Exit code of a program that could not be started, as a shell reports it.
 constexpr int CodigoProgramaNoIniciado = 127;
 
-// Starts the program with no terminal and no input, inheriting no descriptor but its standard ones and
+// Starts the program with no terminal and no input, in the locale C.UTF-8 (its arguments are UTF-8),
+// inheriting no descriptor but its standard ones and
 // ending when this process dies, and returns its exit code once it has ended
 // (128 + the signal's number when a signal ended it). `AProceso` holds the child's id while it runs
 // and 0 afterwards. Without `ABombear` the wait blocks; with it, `ABombear` is called first and then

@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "core/engine/ConexionRevision.h"
 #include "fixtures/ConversionDePrueba.h"
 #include "platform/data/MemTable.h"
 #include "platform/fbclient/FbError.h"
@@ -13,7 +14,7 @@ class Empresas : public ConversionDePrueba {
  protected:
   Empresas() { tabla.FieldDefs() = {{"SELECCIONADO", ftString, 20}, {"NOMBRE_CORTO", ftString, 50}}; }
 
-  void Listar() { proc.ObtenerEmpresasConfig(caller, tabla, datos.Ruta(), "SYSDBA", "masterkey", ""); }
+  void Listar() { proc.ObtenerEmpresasConfig(caller, tabla, datos.Ruta(), "SYSDBA", ClaveSysdbaServidor(), ""); }
 
   // The rows as "name:selected".
   QStringList Filas() {
@@ -68,13 +69,13 @@ TEST_F(Empresas, AConfigThatCannotBeReadLeavesTheTableEmpty) {
   EXPECT_TRUE(tabla.Active());
   EXPECT_TRUE(tabla.IsEmpty());
   const QString noHay = carpeta.Raiz() + "/no hay/";
-  EXPECT_THROW(proc.ObtenerEmpresasConfig(caller, tabla, noHay, "SYSDBA", "masterkey", ""), EFbError);
+  EXPECT_THROW(proc.ObtenerEmpresasConfig(caller, tabla, noHay, "SYSDBA", ClaveSysdbaServidor(), ""), EFbError);
   EXPECT_TRUE(tabla.IsEmpty());
   EXPECT_FALSE(QFileInfo::exists(noHay));
 }
 
 TEST_F(Empresas, TheCheckingConnectionIsNoOtherUser) {
-  proc.ChecarUsuariosConectados(datos.Empresa("EMPRESA1"), "", "SYSDBA", "masterkey");
+  proc.ChecarUsuariosConectados(datos.Empresa("EMPRESA1"), "", "SYSDBA", ClaveSysdbaServidor());
   EXPECT_TRUE(proc.ListaUsuariosConectados().isEmpty());
 }
 
@@ -114,6 +115,53 @@ TEST_F(Empresas, TheInstalledGbakMustBeThere) {
               "del Firebird actual.\n\rCorriga la ruta a la herramienta para continuar.");
   }
   EXPECT_THROW(proc.ChecarGbakActual(carpeta.Raiz()), TqovExceptionGbakRutaIncorrecta);  // a folder is no gbak
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Empresas, AProfileWithoutServerReachesTheServerOfThisMachine) {
+  // The server checks the password, which the embedded engine never does.
+  EXPECT_THROW(proc.ObtenerEmpresasConfig(caller, tabla, datos.Ruta(), "SYSDBA", "no es la clave", ""), EFbError);
+  EXPECT_THROW(proc.ChecarUsuariosConectados(datos.Empresa("EMPRESA1"), "", "SYSDBA", "no es la clave"), EFbError);
+  // A file that the server holds open is checked all the same, and its attachment is found.
+  TFbConnection otra;
+  otra.Database = "localhost:" + datos.Empresa("EMPRESA1");
+  otra.Username = "SYSDBA";
+  otra.Password = ClaveSysdbaServidor();
+  otra.Open();
+  Listar();
+  EXPECT_EQ(Filas(), (QStringList{"COMERCIAL SUR:S", "EMPRESA1:S", "ZAPATERIA:S"}));
+  EXPECT_THROW(proc.ChecarUsuariosConectados(datos.Empresa("EMPRESA1"), "", "SYSDBA", ClaveSysdbaServidor()),
+               TqovExceptionBDUsuariosConectados);
+}
+
+TEST(UsuariosConectados, TheServersOwnAttachmentsAreLeftOutOnlyWhereTheDatabaseKnowsThem) {
+  const QStringList tres = {"SELECT MON$USER, MON$REMOTE_PROCESS ", "FROM MON$ATTACHMENTS ",
+                            "WHERE MON$ATTACHMENT_ID <> CURRENT_CONNECTION "};
+  EXPECT_EQ(TqovFirebirdProc::LineasUsuariosConectados(false), tres);
+  EXPECT_EQ(TqovFirebirdProc::LineasUsuariosConectados(true), tres + QStringList{"AND MON$SYSTEM_FLAG = 0 "});
+}
+
+TEST_F(Empresas, AnOlderDatabaseIsCheckedWithoutTheColumnItLacks) {
+  // Where the monitoring table has no MON$SYSTEM_FLAG the probe says so: a column that a database lacks is
+  // found missing the same way.
+  TConexionRevision bd(datos.Empresa("EMPRESA1"), "", "SYSDBA", ClaveSysdbaServidor());
+  EXPECT_TRUE(bd.TieneColumna("MON$ATTACHMENTS", "MON$SYSTEM_FLAG"));
+  EXPECT_FALSE(bd.TieneColumna("MON$ATTACHMENTS", "MON$NO_EXISTE"));
+  EXPECT_TRUE(bd.TieneColumna("CLIENTES", "RFC"));
+  EXPECT_FALSE(bd.TieneColumna("CLIENTES", "MON$SYSTEM_FLAG"));
+}
+
+TEST_F(Empresas, ANameThatIsNoPlainFileNameIsLeftOutWithAMessage) {
+  QFile::remove(datos.Config());
+  CarpetaDatos::CrearConfig(datos.Config(), {"EMPRESA1", "../fuera", "a/b", "..", "."});
+  Listar();
+  EXPECT_EQ(Filas(), QStringList{"EMPRESA1:S"});
+  EXPECT_EQ(caller.Mensajes.size(), 4);
+  EXPECT_TRUE(caller.Mensajes.contains(
+      "La empresa '../fuera' no se puede convertir: su nombre no es un nombre de archivo válido."));
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ class Estructura : public ::testing::Test {
   }
 
   // Runs the check, which must raise the plain Exception, and returns its message.
-  QString Falla(const QString& AGbak, const QString& AClave = QStringLiteral("masterkey")) {
+  QString Falla(const QString& AGbak, const QString& AClave = ClaveSysdbaServidor()) {
     try {
       proc.ValidarEstructura(caller, bd, QStringLiteral("EMPRESA1"), AGbak, QStringLiteral("SYSDBA"), AClave);
     } catch (const Exception& e) {
@@ -60,8 +60,7 @@ class Estructura : public ::testing::Test {
 
 TEST_F(Estructura, MetadataThatReplaysCleanly) {
   const QString gbak = InstalarServidorAnterior(Anterior(), HerramientaFirebird3(QStringLiteral("isql")));
-  proc.ValidarEstructura(caller, bd, QStringLiteral("EMPRESA1"), gbak, QStringLiteral("SYSDBA"),
-                         QStringLiteral("masterkey"));
+  proc.ValidarEstructura(caller, bd, QStringLiteral("EMPRESA1"), gbak, QStringLiteral("SYSDBA"), ClaveSysdbaServidor());
 
   EXPECT_EQ(caller.Mensajes,
             QStringList{QStringLiteral(

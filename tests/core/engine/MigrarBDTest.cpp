@@ -8,6 +8,8 @@
 #include "fixtures/MensajeDeError.h"
 #include "platform/fbclient/FbError.h"
 #include "platform/fbdac/FbConnection.h"
+#include "platform/fbdac/FbQuery.h"
+#include "platform/fbdac/FbTransaction.h"
 #include "platform/rtl/TextFile.h"
 
 namespace {
@@ -35,7 +37,7 @@ class CallerConAvisos : public CallerDePrueba {
 class MigrarBD : public ConversionDePrueba {
  protected:
   void Convertir(const QString& AEmpresa, bool AEsConfig = false, const QString& AServer = {},
-                 const QString& AClave = "masterkey") {
+                 const QString& AClave = ClaveSysdbaServidor()) {
     proc.MigrarBD(avisos, datos.Ruta(), AEmpresa, "SYSDBA", AClave, gbak, AServer, AEsConfig);
   }
 
@@ -201,7 +203,7 @@ TEST_F(MigrarBD, AStructureThatFirebird3RefusesEndsTheRunWithTheChecksError) {
       InstalarServidorAnterior(carpeta.Raiz() + "/firebird 2.5", HerramientaDePrueba("isql-anterior"));
   const auto original = HuellaDatos(datos.Empresa("EMPRESA1"));
   try {
-    proc.MigrarBD(avisos, datos.Ruta(), "EMPRESA1", "SYSDBA", "masterkey", anterior, "", false);
+    proc.MigrarBD(avisos, datos.Ruta(), "EMPRESA1", "SYSDBA", ClaveSysdbaServidor(), anterior, "", false);
     FAIL() << "converted";
   } catch (const TqovExceptionGbak&) {
     FAIL() << "the restore's error instead of the check's";
@@ -272,12 +274,110 @@ TEST_F(MigrarBD, OnlyASourceOfMoreThanTwoBillionBytesIsWarnedAbout) {
 TEST_F(MigrarBD, BadInputChangesNoDatabase) {
   // A data folder that does not exist: not even its folders are made.
   const QString noHay = carpeta.Raiz() + "/no hay/";
-  EXPECT_THROW(proc.MigrarBD(avisos, noHay, "EMPRESA1", "SYSDBA", "masterkey", gbak, "", false),
+  EXPECT_THROW(proc.MigrarBD(avisos, noHay, "EMPRESA1", "SYSDBA", ClaveSysdbaServidor(), gbak, "", false),
                TqovExceptionOperacionesArchivo);
   EXPECT_FALSE(QFileInfo::exists(noHay));
   // A company whose file is missing fails at the attachment check.
   EXPECT_THROW(Convertir("NO EXISTE"), EFbError);
   EXPECT_FALSE(QFile::exists(Respaldos("NO EXISTE_MIGRACION_2019.fbk")));
+}
+
+// A connection through the server to a database of the data folder.
+std::unique_ptr<TFbConnection> ConectarPorServidor(const QString& ARuta) {
+  auto bd = std::make_unique<TFbConnection>();
+  bd->Database = "localhost:" + ARuta;
+  bd->Username = "SYSDBA";
+  bd->Password = ClaveSysdbaServidor();
+  bd->Open();
+  return bd;
+}
+
+TEST_F(MigrarBD, AUserWhoStaysAttachedAfterTheCheckStopsItBeforeTheArchive) {
+  const QString empresa = datos.Empresa("EMPRESA1");
+  // Attached while the backup ran, or while the restore ran.
+  for (const int veces : {1, 2}) {
+    SCOPED_TRACE(veces);
+    QFile::remove(datos.Ruta() + "EMPRESA1_ODS12.fdb");
+    QDir(carpeta.Log()).removeRecursively();
+    QDir().mkdir(carpeta.Log());
+    std::unique_ptr<TFbConnection> otra;
+    avisos.AlOcultar = [&](int AVeces) {
+      if (AVeces == veces) otra = ConectarPorServidor(empresa);
+    };
+    avisos.Avance.clear();
+    const QString mensaje = MensajeDeError<TqovExceptionBDUsuariosConectados>([&] { Convertir("EMPRESA1"); });
+    EXPECT_TRUE(mensaje.startsWith("Usuario: SYSDBA - Proceso: ")) << mensaje.toStdString();
+    otra.reset();
+    EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
+    EXPECT_TRUE(QFile::exists(empresa));
+    EXPECT_EQ(QFile::exists(datos.Ruta() + "EMPRESA1_ODS12.fdb"), veces == 2);
+  }
+}
+
+TEST_F(MigrarBD, AWriteCommittedAfterTheBackupIsNeverLost) {
+  const QString empresa = datos.Empresa("EMPRESA1");
+  avisos.AlOcultar = [&](int AVeces) {
+    if (AVeces != 2) return;
+    // Someone attaches after the backup, writes a row and leaves before the archive.
+    TFbConnection otra;
+    TFbTransaction transaccion;
+    otra.Database = "localhost:" + empresa;
+    otra.Username = "SYSDBA";
+    otra.Password = ClaveSysdbaServidor();
+    otra.Options().Charset = "ISO8859_1";
+    otra.SetDefaultTransaction(&transaccion);
+    otra.Open();
+    TFbQuery insercion;
+    insercion.SetConnection(&otra);
+    insercion.SQL().SetText("INSERT INTO CLIENTES (ID, NOMBRE) VALUES (99, 'Escrito durante la conversión')");
+    insercion.Execute();
+    transaccion.Commit();
+  };
+  EXPECT_THROW(Convertir("EMPRESA1"), TqovExceptionBDUsuariosConectados);
+  EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
+  EXPECT_TRUE(QFile::exists(datos.Ruta() + "EMPRESA1_ODS12.fdb"));
+  EXPECT_TRUE(ConsultarIsql(empresa, "SELECT NOMBRE FROM CLIENTES WHERE ID = 99;").contains("Escrito durante"));
+}
+
+TEST_F(MigrarBD, ANonAsciiCompanyGetsTheSameVerdictAfterAFailedRestore) {
+  CarpetaDatos::CrearEmpresa(datos.Empresa("Ñandú"), 5);
+  QDir().mkdir(datos.Ruta() + "Ñandú_ODS12.fdb");
+  const QString mensaje = MensajeDeError<TqovExceptionGbak>([&] { Convertir("Ñandú"); });
+  EXPECT_TRUE(mensaje.startsWith("Ocurrió un error al restaurar el respaldo. Consulte el archivo '"))
+      << mensaje.toStdString();
+  EXPECT_TRUE(QFile::exists(datos.Empresa("Ñandú")));
+}
+
+TEST_F(MigrarBD, TheRestoreNeverReplacesAnotherCompanysDatabase) {
+  QFile::remove(datos.Config());
+  CarpetaDatos::CrearConfig(datos.Config(), {"EMPRESA1", "EMPRESA1_ODS12"});
+  const QString otra = datos.Ruta() + "EMPRESA1_ODS12.fdb";
+  CarpetaDatos::CrearEmpresa(otra, 3);
+  const QByteArray huella = HuellaArchivo(otra);
+  const QStringList antes = Contenido();
+  const QString mensaje = MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir("EMPRESA1"); });
+  EXPECT_EQ(
+      mensaje,
+      "No es posible convertir la empresa EMPRESA1: el archivo 'EMPRESA1_ODS12.fdb', en el que se restaura, es la "
+      "base de datos de la empresa EMPRESA1_ODS12.");
+  EXPECT_EQ(HuellaArchivo(otra), huella);
+  EXPECT_EQ(Contenido(), antes);
+  EXPECT_TRUE(avisos.Avance.isEmpty());
+}
+
+TEST_F(MigrarBD, ACompanyNameThatIsNoPlainFileNameIsRefused) {
+  const QString fuera = carpeta.Raiz() + "/fuera";
+  CarpetaDatos::CrearEmpresa(fuera + ".fdb", 3);
+  const QStringList antes = Contenido();
+  for (const QString& nombre : {QString("../fuera"), QString("a/b"), QString("."), QString(".."), QString(""),
+                                QString("  "), QString("a\\b")}) {
+    const QString mensaje = MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir(nombre); });
+    EXPECT_EQ(mensaje,
+              "No es posible convertir la empresa '" + nombre + "': su nombre no es un nombre de archivo válido.");
+  }
+  EXPECT_EQ(Contenido(), antes);
+  EXPECT_EQ(QDir(carpeta.Raiz()).entryList({"fuera*"}, QDir::Files), QStringList{"fuera.fdb"});
+  EXPECT_TRUE(avisos.Mensajes.isEmpty());
 }
 
 }  // namespace

@@ -28,11 +28,11 @@ class RespaldoRestauracion : public ::testing::Test {
 };
 
 TEST_F(RespaldoRestauracion, ParameterStrings) {
-  EXPECT_EQ(
-      TqovFirebirdProc::ParametrosRespaldo("/d/E.fdb", "/d/Respaldos/E_MIGRACION_2019.fbk", "SYSDBA", "clave", "",
-                                           "/c/log/r.txt")
-          .Texto(),
-      "-b -t -user SYSDBA -password clave \"/d/E.fdb\" \"/d/Respaldos/E_MIGRACION_2019.fbk\" -y \"/c/log/r.txt\"");
+  EXPECT_EQ(TqovFirebirdProc::ParametrosRespaldo("/d/E.fdb", "/d/Respaldos/E_MIGRACION_2019.fbk", "SYSDBA", "clave", "",
+                                                 "/c/log/r.txt")
+                .Texto(),
+            "-b -t -user SYSDBA -password clave \"localhost:/d/E.fdb\" \"/d/Respaldos/E_MIGRACION_2019.fbk\" -y "
+            "\"/c/log/r.txt\"");
   EXPECT_EQ(
       TqovFirebirdProc::ParametrosRespaldo("/d/E.fdb", "/d/E.fbk", "SYSDBA", "clave", "localhost", "/c/r.txt").Texto(),
       "-b  -se localhost:service_mgr -t -user SYSDBA -password clave \"/d/E.fdb\" \"/d/E.fbk\" -y \"/c/r.txt\"");
@@ -48,7 +48,8 @@ TEST_F(RespaldoRestauracion, AnOlderDatabaseBecomesAnOds12FileWithItsData) {
   const QString nueva = carpeta.Datos() + nombre + QStringLiteral("_ODS12.fdb");
   CrearBaseDatos(bd);
 
-  proc.RespaldarEnVersionActual(caller, bd, respaldo, nombre, gbakInstalado, "SYSDBA", "masterkey", false, "");
+  proc.RespaldarEnVersionActual(caller, bd, respaldo, nombre, gbakInstalado, "SYSDBA", ClaveSysdbaServidor(), false,
+                                "");
   proc.RestaurarRespaldoEnFB30(caller, respaldo, nueva, nombre, false);
 
   EXPECT_EQ(caller.Mensajes, (QStringList{"Respaldando la empresa " + nombre + " con la versión actual de Firebird...",
@@ -77,7 +78,8 @@ TEST_F(RespaldoRestauracion, ConfigHasItsOwnWording) {
   const QString bd = carpeta.Datos() + QStringLiteral("Config.fdb");
   const QString respaldo = carpeta.Datos() + QStringLiteral("Config_MIGRACION_2019.fbk");
   CrearBaseDatos(bd);
-  proc.RespaldarEnVersionActual(caller, bd, respaldo, "Config", gbakInstalado, "SYSDBA", "masterkey", true, "");
+  proc.RespaldarEnVersionActual(caller, bd, respaldo, "Config", gbakInstalado, "SYSDBA", ClaveSysdbaServidor(), true,
+                                "");
   proc.RestaurarRespaldoEnFB30(caller, respaldo, carpeta.Datos() + QStringLiteral("Config_ODS12.fdb"), "Config", true);
   EXPECT_EQ(
       caller.Mensajes,
@@ -96,7 +98,8 @@ TEST_F(RespaldoRestauracion, TheRestoreReplacesALeftoverNewFile) {
   ASSERT_TRUE(sobrante.open(QIODevice::WriteOnly));
   sobrante.write("un intento anterior");
   sobrante.close();
-  proc.RespaldarEnVersionActual(caller, bd, respaldo, "EMPRESA", gbakInstalado, "SYSDBA", "masterkey", false, "");
+  proc.RespaldarEnVersionActual(caller, bd, respaldo, "EMPRESA", gbakInstalado, "SYSDBA", ClaveSysdbaServidor(), false,
+                                "");
   proc.RestaurarRespaldoEnFB30(caller, respaldo, nueva, "EMPRESA", false);
   EXPECT_TRUE(EncabezadoGstat(nueva).contains("ODS version\t\t12"));
 }
@@ -132,7 +135,8 @@ TEST_F(RespaldoRestauracion, FailuresRaiseTheStepsErrorNamingItsReport) {
   // An installed gbak that is not there fails as a gbak that ends with an error.
   const QString errorRespaldo = MensajeDeError<TqovExceptionGbak>([&] {
     proc.RespaldarEnVersionActual(caller, bd, carpeta.Datos() + QStringLiteral("E.fbk"), "Config",
-                                  carpeta.Raiz() + QStringLiteral("/no hay/gbak"), "SYSDBA", "masterkey", true, "");
+                                  carpeta.Raiz() + QStringLiteral("/no hay/gbak"), "SYSDBA", ClaveSysdbaServidor(),
+                                  true, "");
   });
   EXPECT_TRUE(QRegularExpression("^Ocurrió un error al respaldar la base de datos\\. Consulte el archivo '" + Estampa +
                                  "_Config_RESPALDAR\\.txt" + QRegularExpression::escape(Cola) + "$")
@@ -158,6 +162,59 @@ TEST_F(RespaldoRestauracion, FailuresRaiseTheStepsErrorNamingItsReport) {
         << errorRestauracion.toStdString();
     EXPECT_EQ(caller.Mensajes.size(), 1);  // the start line, no success line
   }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RespaldoRestauracion, AFailedGbakLeavesItsOutputInTheReportAndNoPartialNewFile) {
+  // A backup cut short: gbak creates the new file, then fails reading the backup.
+  const QString bd = carpeta.Datos() + QStringLiteral("EMPRESA.fdb");
+  const QString respaldo = carpeta.Datos() + QStringLiteral("EMPRESA.fbk");
+  const QString nueva = carpeta.Datos() + QStringLiteral("EMPRESA_ODS12.fdb");
+  CrearBaseDatos(bd);
+  proc.RespaldarEnVersionActual(caller, bd, respaldo, "EMPRESA", gbakInstalado, "SYSDBA", ClaveSysdbaServidor(), false,
+                                "");
+  QFile completo(respaldo);
+  ASSERT_TRUE(completo.resize(completo.size() / 2));
+  const QString error = MensajeDeError<TqovExceptionGbak>(
+      [&] { proc.RestaurarRespaldoEnFB30(caller, respaldo, nueva, "EMPRESA", false); });
+  EXPECT_FALSE(QFile::exists(nueva));
+  const QStringList restauraciones = QDir(carpeta.Log()).entryList({"*_RESTAURAR.txt"}, QDir::Files);
+  ASSERT_EQ(restauraciones.size(), 1);
+  EXPECT_TRUE(error.contains(restauraciones[0]));
+  QFile reporte(carpeta.Log() + QLatin1Char('/') + restauraciones[0]);
+  ASSERT_TRUE(reporte.open(QIODevice::ReadOnly));
+  EXPECT_FALSE(reporte.readAll().trimmed().isEmpty());
+
+  // A gbak that cannot even start says why in the report that the error names.
+  QDir(carpeta.Log()).removeRecursively();
+  QDir().mkdir(carpeta.Log());
+  const QString sinGbak = MensajeDeError<TqovExceptionGbak>([&] {
+    proc.RespaldarEnVersionActual(caller, bd, carpeta.Datos() + QStringLiteral("E.fbk"), "EMPRESA",
+                                  carpeta.Raiz() + QStringLiteral("/no hay/gbak"), "SYSDBA", ClaveSysdbaServidor(),
+                                  false, "");
+  });
+  const QStringList respaldos = QDir(carpeta.Log()).entryList({"*_RESPALDAR.txt"}, QDir::Files);
+  ASSERT_EQ(respaldos.size(), 1);
+  QFile sinSalida(carpeta.Log() + QLatin1Char('/') + respaldos[0]);
+  ASSERT_TRUE(sinSalida.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(sinGbak.contains(respaldos[0]));
+  EXPECT_TRUE(sinSalida.readAll().contains("no hay/gbak"));
+}
+
+TEST_F(RespaldoRestauracion, ARestoreThatFailsOverALeftoverKeepsNothingOfIt) {
+  // The new file of an earlier attempt is replaced, so a failed restore leaves no file of that name either.
+  const QString respaldo = carpeta.Datos() + QStringLiteral("EMPRESA.fbk");
+  const QString nueva = carpeta.Datos() + QStringLiteral("EMPRESA_ODS12.fdb");
+  QFile danado(respaldo);
+  ASSERT_TRUE(danado.open(QIODevice::WriteOnly));
+  danado.write(QByteArray(4096, 'x'));
+  danado.close();
+  CrearBaseDatos(nueva);
+  EXPECT_THROW(proc.RestaurarRespaldoEnFB30(caller, respaldo, nueva, "EMPRESA", false), TqovExceptionGbak);
+  EXPECT_FALSE(QFile::exists(nueva));
 }
 
 }  // namespace
