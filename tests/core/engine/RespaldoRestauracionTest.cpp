@@ -204,17 +204,4 @@ TEST_F(RespaldoRestauracion, AFailedGbakLeavesItsOutputInTheReportAndNoPartialNe
   EXPECT_TRUE(sinSalida.readAll().contains("no hay/gbak"));
 }
 
-TEST_F(RespaldoRestauracion, ARestoreThatFailsOverALeftoverKeepsNothingOfIt) {
-  // The new file of an earlier attempt is replaced, so a failed restore leaves no file of that name either.
-  const QString respaldo = carpeta.Datos() + QStringLiteral("EMPRESA.fbk");
-  const QString nueva = carpeta.Datos() + QStringLiteral("EMPRESA_ODS12.fdb");
-  QFile danado(respaldo);
-  ASSERT_TRUE(danado.open(QIODevice::WriteOnly));
-  danado.write(QByteArray(4096, 'x'));
-  danado.close();
-  CrearBaseDatos(nueva);
-  EXPECT_THROW(proc.RestaurarRespaldoEnFB30(caller, respaldo, nueva, "EMPRESA", false), TqovExceptionGbak);
-  EXPECT_FALSE(QFile::exists(nueva));
-}
-
 }  // namespace
