@@ -39,6 +39,17 @@ class IqovFirebirdProcCaller {
   ~IqovFirebirdProcCaller() = default;
 };
 
+// A caller that shows nothing and never cancels, for probes whose findings are no news for the operator.
+class TCallerSilencioso : public IqovFirebirdProcCaller {
+ public:
+  void Log(const QString&) override {}
+  void ProcessMessages() override {}
+  bool GetCancelar() override { return false; }
+  void MostrarAnimacionAvance(const QString&) override {}
+  void ReportarBDConvertida(const QString&) override {}
+  void OcultarAnimacionAvance() override {}
+};
+
 // Starts the program and waits for it to end without handing control to the user interface. Returns
 // its exit code; AProceso holds the child while it runs and 0 afterwards.
 int EjecutarProcesoYEsperar(const ProcessLaunch& ALanzamiento, ProcessHandle& AProceso);

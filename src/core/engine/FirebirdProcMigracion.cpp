@@ -17,17 +17,6 @@ void AsegurarCarpeta(const QString& ACarpeta, const QString& AError) {
   if (!DirectoryExists(ACarpeta) && !CreateDir(ACarpeta)) throw TqovExceptionOperacionesArchivo(AError);
 }
 
-// A caller for the engine's own probes, whose findings are no news for the operator.
-class CallerSilencioso : public IqovFirebirdProcCaller {
- public:
-  void Log(const QString&) override {}
-  void ProcessMessages() override {}
-  bool GetCancelar() override { return false; }
-  void MostrarAnimacionAvance(const QString&) override {}
-  void ReportarBDConvertida(const QString&) override {}
-  void OcultarAnimacionAvance() override {}
-};
-
 }  // namespace
 
 void TqovFirebirdProc::EscribirLeame(const QString& ARuta) {
@@ -51,7 +40,7 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
                                           QStringLiteral("': su nombre no es un nombre de archivo válido."));
   // The restore replaces a file of the new file's name: never another company's database.
   if (!AEsConfig && FileExists(JoinPath(ARutaConexion, ANombreBD + QStringLiteral("_ODS12.fdb")))) {
-    CallerSilencioso silencioso;
+    TCallerSilencioso silencioso;
     const QString otra = ANombreBD + QStringLiteral("_ODS12");
     if (LeerEmpresas(silencioso, ARutaConexion, ADBUser, ADBPass, AServer).contains(otra))
       throw TqovExceptionOperacionesArchivo(QStringLiteral("No es posible convertir la empresa ") + ANombreBD +
