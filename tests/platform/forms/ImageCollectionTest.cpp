@@ -1,0 +1,49 @@
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+
+#include "fixtures/ImprimirQt.h"
+#include "fixtures/MensajeDeError.h"
+#include "platform/forms/ImageCollection.h"
+
+namespace {
+
+// Adds a square PNG of that side under the name.
+void Agregar(TImageCollection& AColeccion, const QString& ANombre, int ALado) {
+  QImage imagen(ALado, ALado, QImage::Format_ARGB32);
+  imagen.fill(Qt::red);
+  QByteArray png;
+  QBuffer escritura(&png);
+  escritura.open(QIODevice::WriteOnly);
+  imagen.save(&escritura, "PNG");
+  QBuffer lectura(&png);
+  lectura.open(QIODevice::ReadOnly);
+  AColeccion.Add(ANombre, lectura);
+}
+
+}  // namespace
+
+TEST(ImageCollection, UnNombreNuevoCreaElElementoYElMismoNombreEnCualquierCasoLeAgregaTamanos) {
+  TImageCollection coleccion;
+  Agregar(coleccion, QStringLiteral("Nuevo"), 16);
+  Agregar(coleccion, QStringLiteral("Abrir"), 16);
+  Agregar(coleccion, QStringLiteral("NUEVO"), 20);
+  ASSERT_EQ(coleccion.Count(), 2);
+  EXPECT_EQ(coleccion.Items(0).Name, "Nuevo");
+  ASSERT_EQ(coleccion.Items(0).SourceImages.size(), 2);
+  EXPECT_EQ(coleccion.Items(0).SourceImages[1].size(), QSize(20, 20));
+  EXPECT_EQ(coleccion.GetIndexByName(QStringLiteral("abrir")), 1);
+  EXPECT_EQ(coleccion.GetIndexByName(QStringLiteral("Cerrar")), -1);
+}
+
+TEST(ImageCollection, UnFlujoSinImagenYUnIndiceFueraDeLaListaFallan) {
+  TImageCollection coleccion;
+  QByteArray basura("no es una imagen");
+  QBuffer flujo(&basura);
+  flujo.open(QIODevice::ReadOnly);
+  EXPECT_TRUE(MensajeDeError<EInvalidGraphic>([&] {
+                coleccion.Add(QStringLiteral("Roto"), flujo);
+              }).startsWith("La imagen \"Roto\" no es válida"));
+  EXPECT_EQ(coleccion.Count(), 0);
+  EXPECT_EQ(MensajeDeError<EListError>([&] { coleccion.Items(0); }), "Índice de lista fuera de límites (0)");
+}
