@@ -3,7 +3,8 @@
 # folder that the program expects under its working folder. Safe to run again.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+# fonts-dejavu-core: the font that the build draws the sign-in logo's text with.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
           libfbclient2 firebird-dev firebird3.0-utils firebird3.0-server)
 
 missing=()
