@@ -98,43 +98,28 @@ void Lienzo::Texto(const QString& ATexto, int AX, int AY, int ADots, const QColo
   DibujarTextoPixel(FPintor, ATexto, AX, AY, ADots, AColor);
 }
 
-void Lienzo::IniciarHalo() {
+void Lienzo::Encimar(const QImage& AImagen, int AX, int AY, int AMargen) {
   FPintor.end();
-  FFondo = FImagen;
-  FImagen.fill(Qt::transparent);
-  FPintor.begin(&FImagen);
-  FPintor.setRenderHint(QPainter::Antialiasing);
-}
-
-void Lienzo::TerminarHalo(int AMargen) {
-  FPintor.end();
-  // Every pixel of the background within the margin of the drawing loses as much as the drawing covers there.
-  QImage fondo = FFondo.convertToFormat(QImage::Format_ARGB32);
+  // Every pixel of the canvas within the margin of the picture loses as much as the picture covers there.
+  QImage fondo = FImagen.convertToFormat(QImage::Format_ARGB32);
+  const auto cubre = [&](int AXCanvas, int AYCanvas) {
+    const int x = AXCanvas - AX, y = AYCanvas - AY;
+    return x >= 0 && y >= 0 && x < AImagen.width() && y < AImagen.height() ? qAlpha(AImagen.pixel(x, y)) : 0;
+  };
   for (int y = 0; y < FTamano; ++y)
     for (int x = 0; x < FTamano; ++x) {
       int cubierto = 0;
       for (int dy = -AMargen; dy <= AMargen; ++dy)
-        for (int dx = -AMargen; dx <= AMargen; ++dx) {
-          const int vx = x + dx, vy = y + dy;
-          if (dx * dx + dy * dy > AMargen * AMargen + AMargen) continue;
-          if (vx >= 0 && vy >= 0 && vx < FTamano && vy < FTamano)
-            cubierto = std::max(cubierto, qAlpha(FImagen.pixel(vx, vy)));
-        }
+        for (int dx = -AMargen; dx <= AMargen; ++dx)
+          if (dx * dx + dy * dy <= AMargen * AMargen + AMargen) cubierto = std::max(cubierto, cubre(x + dx, y + dy));
       QColor color = fondo.pixelColor(x, y);
       color.setAlpha(color.alpha() * (255 - cubierto) / 255);
       fondo.setPixelColor(x, y, color);
     }
-  QImage encima = FImagen;
   FImagen = fondo.convertToFormat(QImage::Format_ARGB32_Premultiplied);
   FPintor.begin(&FImagen);
-  FPintor.drawImage(0, 0, encima);
   FPintor.setRenderHint(QPainter::Antialiasing);
-}
-
-void Lienzo::Encimar(const QImage& AImagen, int AX, int AY, int AMargen) {
-  IniciarHalo();
   FPintor.drawImage(AX, AY, AImagen);
-  TerminarHalo(AMargen);
 }
 
 QImage Lienzo::Imagen() {

@@ -23,9 +23,6 @@ class Lienzo {
   int Fino() const { return FTamano >= 32 ? 2 : 1; }
   // A stroke's width in whole pixels, at least one.
   int Grosor(double AUnidades) const;
-  // A position in units moved onto the centre line of a stroke of that width in pixels, so the stroke covers
-  // whole pixels.
-  double Centro(double AUnidades, int AGrosor) const;
 
   // Fills the pixels between the edges nearest to the corners.
   void Rellenar(double AX0, double AY0, double AX1, double AY1, const QColor& AColor);
@@ -42,8 +39,6 @@ class Lienzo {
   // Any shape in units, its points moved to the nearest pixel edges, filled, with a one-pixel border inside it
   // when the border is valid.
   void Camino(const QPainterPath& ACamino, const QColor& ARelleno, const QColor& ABorde = QColor());
-  // The shape in pixels, its points on the nearest pixel edges.
-  QPainterPath Ajustado(const QPainterPath& ACamino) const;
   // A shape in pixels, filled, with a one-pixel border inside it when the border is valid.
   void Forma(const QPainterPath& AForma, const QColor& ARelleno, const QColor& ABorde = QColor());
   // Thin horizontal rules from AX0 to AX1, the first at AY0 and then one every APaso units rounded to whole
@@ -53,12 +48,8 @@ class Lienzo {
   void Raya(double AX, double AY0, double AY1, const QColor& AColor);
   // Text in the pixel font, its top left corner at a pixel, each font dot ADots pixels wide.
   void Texto(const QString& ATexto, int AX, int AY, int ADots, const QColor& AColor);
-  // Clears a margin of pixels around what is drawn from now until TerminarHalo, so it stands out from
+  // Lays a picture over the canvas at a pixel, clearing a margin of pixels around it so that it stands out from
   // what lies beneath.
-  void IniciarHalo();
-  void TerminarHalo(int AMargen);
-
-  // Lays a picture over the canvas at a pixel, with a cleared margin of pixels around it.
   void Encimar(const QImage& AImagen, int AX, int AY, int AMargen);
 
   QPainter& Pintor() { return FPintor; }
@@ -66,11 +57,15 @@ class Lienzo {
   QImage Imagen();
 
  private:
+  // A position in units moved onto the centre line of a stroke of that width in pixels, so the stroke covers
+  // whole pixels.
+  double Centro(double AUnidades, int AGrosor) const;
   QPointF Punto(const QPointF& AUnidades, int AGrosor) const;
+  // The shape in pixels, its points on the nearest pixel edges.
+  QPainterPath Ajustado(const QPainterPath& ACamino) const;
 
   int FTamano;
   QImage FImagen;
-  QImage FFondo;
   QPainter FPintor;
 };
 
