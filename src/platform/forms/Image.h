@@ -1,0 +1,46 @@
+#pragma once
+
+// The image control: a picture shown at its own size, stretched, or kept in proportion.
+
+#include <QImage>
+#include <QWidget>
+
+#include "platform/forms/Control.h"
+#include "platform/forms/Menus.h"
+
+// Shows a picture, 105 x 105 when created. Without Stretch the picture is drawn at its own size from the
+// top left corner (centred with Center); with Stretch it fills the control, or with Proportional as much
+// of it as keeps its proportions, centred. AutoSize makes the control the picture's size.
+class TImage : public QWidget, public TControl {
+  Q_OBJECT
+  Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
+
+ public:
+  explicit TImage(TComponent* AOwner);
+
+  const QImage& Picture() const { return FPicture; }
+  void SetPicture(const QImage& AValue);
+  bool Stretch() const { return FStretch; }
+  void SetStretch(bool AValue);
+  bool Proportional() const { return FProportional; }
+  void SetProportional(bool AValue);
+  bool Center() const { return FCenter; }
+  void SetCenter(bool AValue);
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool AValue);
+
+  // Where the picture is drawn, in Qt's pixels of the control.
+  QRect DestRect() const;
+
+ protected:
+  void paintEvent(QPaintEvent* AEvent) override;
+
+ private:
+  void AdjustSize();
+
+  QImage FPicture;
+  bool FStretch = false;
+  bool FProportional = false;
+  bool FCenter = false;
+  bool FAutoSize = false;
+};
