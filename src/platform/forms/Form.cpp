@@ -112,6 +112,8 @@ void TForm::ApplyWindowFlags() {
   }
   const bool visible = isVisible();
   setWindowFlags(banderas);
+  // The window exists from the start, so that its frame is known when it is placed.
+  winId();
   if (visible) show();
 }
 

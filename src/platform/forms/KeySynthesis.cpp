@@ -9,6 +9,10 @@ namespace {
 
 QKeyEvent EventoTecla(QEvent::Type AType, int AKey, TShiftState AShift) {
   const Qt::Key tecla = QtKeyFromVirtualKey(AKey);
+  // Qt reports a modifier key's event with its own modifier toggled; built so, it reports AShift.
+  if (tecla == Qt::Key_Control) AShift ^= ssCtrl;
+  if (tecla == Qt::Key_Shift) AShift ^= ssShift;
+  if (tecla == Qt::Key_Alt) AShift ^= ssAlt;
   QString texto;
   if (AKey == VK_SPACE || (AKey >= '0' && AKey <= '9') || (AKey >= 'A' && AKey <= 'Z'))
     texto = QChar(AShift.testFlag(ssShift) || AKey < 'A' ? AKey : AKey + 32);

@@ -8,6 +8,8 @@
 
 class QWidget;
 
+// AShift is the modifiers held once the event has happened (a press of Ctrl carries ssCtrl, its release
+// not).
 // Sends a key event (QEvent::KeyPress or KeyRelease) to the widget at once, through the widget's own key
 // handling, as the system's SendMessage of a key message does.
 void SendKey(QWidget& AWidget, QEvent::Type AType, int AKey, TShiftState AShift);

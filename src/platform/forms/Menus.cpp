@@ -11,8 +11,9 @@ TMenuItem::TMenuItem(TComponent* AOwner) : QAction(), TComponent(this, AOwner) {
 
 void TMenuItem::SetCaption(const QString& AValue) {
   FCaption = AValue;
+  // A separator shows no text: some styles would draw it as a heading.
   setSeparator(AValue == QLatin1String("-"));
-  setText(AValue);
+  setText(isSeparator() ? QString() : AValue);
 }
 
 void TMenuItem::SetShortCut(const QKeySequence& AValue) {

@@ -1,7 +1,6 @@
 #include "platform/forms/Screen.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -77,7 +76,7 @@ QRect TScreen::WorkAreaRect() const {
   return pantalla ? ToSystemPixels(pantalla->availableGeometry()) : QRect();
 }
 
-QFont TScreen::MessageFont() const { return QFontDatabase::systemFont(QFontDatabase::GeneralFont); }
+QFont TScreen::MessageFont() const { return QApplication::font(); }
 
 TForm* TScreen::ActiveForm() const { return dynamic_cast<TForm*>(QApplication::activeWindow()); }
 

@@ -43,7 +43,7 @@ class TScreen {
   int DesktopWidth() const;
   int DesktopHeight() const;
   QRect WorkAreaRect() const;
-  // The font of message boxes: the system's general font.
+  // The font of message boxes: the application's general font.
   QFont MessageFont() const;
 
   // The window that has the keyboard focus and the control in it that has the focus; null when none.
