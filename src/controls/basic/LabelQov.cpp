@@ -1,0 +1,3 @@
+#include "controls/basic/LabelQov.h"
+
+TqovLabel::TqovLabel(TComponent* AOwner) : TLabel(AOwner), TPopupMenuPropsQov(true, true) {}

@@ -1,0 +1,5 @@
+#include "controls/AplicacionControles.h"
+
+#include "controls/inicio/InicioControlesQov.h"
+
+PruebaDeControles::PruebaDeControles() { InicializarControlesQov(); }
