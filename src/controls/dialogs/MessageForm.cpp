@@ -64,6 +64,7 @@ int AnchoBotonDialogo(TBotonDialogo ABoton) { return AnchosBotones.at(ABoton); }
 
 TMessageForm* CrearDialogoMensaje(TComponent* AOwner, const QString& Msg, TMsgDlgType DlgType, const QString& Caption,
                                   TBotonesDialogo Buttons, TBotonDialogo DefaultButton, TBotonDialogo CancelButton) {
+  TqovEscalamientoFuncs::CrearEscalamientoFuncs();
   auto* dialogo = NewForm<TMessageForm>(AOwner ? AOwner : Application);
   dialogo->setFont(Screen.MessageFont());
   const QFont fuente = dialogo->font();

@@ -8,8 +8,8 @@
 
 class TForm;
 
-// The process-wide scaling object, created at start-up (CrearEscalamientoFuncs) and kept in
-// EscalamientoFuncs.
+// The process-wide scaling object, created at start-up or on first use (CrearEscalamientoFuncs) and kept
+// in EscalamientoFuncs.
 class TqovEscalamientoFuncs {
  public:
   // Creates the instance into EscalamientoFuncs unless it exists.

@@ -5,6 +5,7 @@
 #include <climits>
 #include <vector>
 
+#include "platform/forms/Application.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Menus.h"
 #include "platform/forms/Screen.h"
@@ -23,8 +24,48 @@ class TControl::TFiltroAnclas : public QObject {
   TControl& FControl;
 };
 
+// Passes the widget's focus and enabled-state changes on to the control, under RunHandler.
+class TControl::TFiltroEventos : public QObject {
+ public:
+  explicit TFiltroEventos(TControl& AControl) : FControl(AControl) {}
+
+  bool eventFilter(QObject* AObjeto, QEvent* AEvento) override {
+    if (AObjeto != FControl.Widget()) return false;
+    switch (AEvento->type()) {
+      case QEvent::FocusIn:
+        RunHandler([this] { FControl.DoEnter(); });
+        break;
+      case QEvent::FocusOut:
+        RunHandler([this] { FControl.DoExit(); });
+        break;
+      case QEvent::EnabledChange:
+        RunHandler([this] { FControl.EnabledChanged(); });
+        break;
+      default:
+        break;
+    }
+    return false;
+  }
+
+ private:
+  TControl& FControl;
+};
+
 TControl::TControl(QWidget* ASelf, TComponent* AOwner)
-    : TComponent(ASelf, AOwner), FFocusPolicy(ASelf->focusPolicy()) {}
+    : TComponent(ASelf, AOwner), FFocusPolicy(ASelf->focusPolicy()), FFiltroEventos(new TFiltroEventos(*this)) {
+  ASelf->installEventFilter(FFiltroEventos);
+}
+
+// The filter goes with the control part, before the widget itself is destroyed.
+TControl::~TControl() { delete FFiltroEventos; }
+
+void TControl::DoEnter() {
+  if (OnEnter) OnEnter(Self());
+}
+
+void TControl::DoExit() {
+  if (OnExit) OnExit(Self());
+}
 
 void TControl::SetParent(QWidget* AParent) {
   const bool oculto = Widget()->isHidden() && Widget()->testAttribute(Qt::WA_WState_ExplicitShowHide);

@@ -27,6 +27,7 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TAnchors)
 class TControl : public TComponent {
  public:
   TControl(QWidget* ASelf, TComponent* AOwner);
+  ~TControl() override;
 
   QWidget* Widget() const { return static_cast<QWidget*>(Self()); }
   QWidget* Parent() const { return Widget()->parentWidget(); }
@@ -86,6 +87,14 @@ class TControl : public TComponent {
   // Scales bounds and (own) font from the form's current resolution to ANewPPI.
   virtual void ScaleForPPI(int ANewPPI);
 
+  // The control got the focus (CM_ENTER) or lost it (CM_EXIT): OnEnter, OnExit.
+  virtual void DoEnter();
+  virtual void DoExit();
+  // The control's enabled state changed (CM_ENABLEDCHANGED), its own or its parent's.
+  virtual void EnabledChanged() {}
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+
  protected:
   // The palette role that the control's Color paints: the window by default, the text area of edits.
   virtual QPalette::ColorRole ColorRole() const { return QPalette::Window; }
@@ -98,6 +107,7 @@ class TControl : public TComponent {
  private:
   friend class TForm;
   class TFiltroAnclas;
+  class TFiltroEventos;
   // Records where the control stands in its parent, for the anchors.
   void RecordAnchorRules();
   void ApplyAnchors();
@@ -111,6 +121,7 @@ class TControl : public TComponent {
   TFiltroAnclas* FFiltroAnclas = nullptr;
   int FTabOrder = -1;
   Qt::FocusPolicy FFocusPolicy = Qt::NoFocus;  // the widget's own policy, which TabStop false narrows
+  TFiltroEventos* FFiltroEventos;
 };
 
 // A control without a window: it never takes the focus, and dialog keys reach it first.

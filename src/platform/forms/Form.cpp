@@ -201,10 +201,6 @@ void TForm::BringToFront() {
   activateWindow();
 }
 
-void TForm::SetActiveControl(QWidget* AControl) {
-  if (AControl) AControl->setFocus(Qt::OtherFocusReason);
-}
-
 bool TForm::DialogKey(int AKey, TShiftState AShift) {
   if (AKey == VK_TAB) {
     SelectNext(!AShift.testFlag(ssShift));

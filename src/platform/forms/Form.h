@@ -102,7 +102,6 @@ class TForm : public QWidget, public TControl {
   void BringToFront();
 
   QWidget* ActiveControl() const { return focusWidget(); }
-  void SetActiveControl(QWidget* AControl);
   // Moves the focus to the next (or previous) control in tab order.
   void SelectNext(bool AForward) { focusNextPrevChild(AForward); }
 

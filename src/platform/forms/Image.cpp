@@ -22,11 +22,6 @@ void TImage::SetProportional(bool AValue) {
   update();
 }
 
-void TImage::SetCenter(bool AValue) {
-  FCenter = AValue;
-  update();
-}
-
 void TImage::SetAutoSize(bool AValue) {
   FAutoSize = AValue;
   AdjustSize();
@@ -42,7 +37,7 @@ QRect TImage::DestRect() const {
   QSize tamaño(ToQtPixels(FPicture.width()), ToQtPixels(FPicture.height()));
   if (FStretch) tamaño = FProportional ? tamaño.scaled(size(), Qt::KeepAspectRatio) : size();
   QRect destino(QPoint(), tamaño);
-  if (FCenter || (FStretch && FProportional)) destino.moveCenter(rect().center());
+  if (FStretch && FProportional) destino.moveCenter(rect().center());
   return destino;
 }
 

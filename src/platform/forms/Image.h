@@ -9,8 +9,8 @@
 #include "platform/forms/Menus.h"
 
 // Shows a picture, 105 x 105 when created. Without Stretch the picture is drawn at its own size from the
-// top left corner (centred with Center); with Stretch it fills the control, or with Proportional as much
-// of it as keeps its proportions, centred. AutoSize makes the control the picture's size.
+// top left corner; with Stretch it fills the control, or with Proportional as much of it as keeps its
+// proportions, centred. AutoSize makes the control the picture's size.
 class TImage : public QWidget, public TControl {
   Q_OBJECT
   Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
@@ -24,8 +24,6 @@ class TImage : public QWidget, public TControl {
   void SetStretch(bool AValue);
   bool Proportional() const { return FProportional; }
   void SetProportional(bool AValue);
-  bool Center() const { return FCenter; }
-  void SetCenter(bool AValue);
   bool AutoSize() const { return FAutoSize; }
   void SetAutoSize(bool AValue);
 
@@ -41,6 +39,5 @@ class TImage : public QWidget, public TControl {
   QImage FPicture;
   bool FStretch = false;
   bool FProportional = false;
-  bool FCenter = false;
   bool FAutoSize = false;
 };

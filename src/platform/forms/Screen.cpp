@@ -5,8 +5,6 @@
 #include <QWidget>
 #include <cmath>
 
-#include "platform/forms/Form.h"
-
 TScreen Screen;
 
 namespace {
@@ -71,14 +69,7 @@ int TScreen::DesktopHeight() const {
   return pantalla ? ToSystemPixels(pantalla->virtualGeometry().height()) : 0;
 }
 
-QRect TScreen::WorkAreaRect() const {
-  const QScreen* pantalla = Primaria();
-  return pantalla ? ToSystemPixels(pantalla->availableGeometry()) : QRect();
-}
-
 QFont TScreen::MessageFont() const { return QApplication::font(); }
-
-TForm* TScreen::ActiveForm() const { return dynamic_cast<TForm*>(QApplication::activeWindow()); }
 
 QWidget* TScreen::ActiveControl() const { return QApplication::focusWidget(); }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // The process-wide screen: the cursor over the program's windows, the resolution and size of the screen,
-// the message font, and the active form and control.
+// the message font, and the focused control.
 
 #include <QFont>
 #include <QRect>
@@ -9,13 +9,11 @@
 #include <functional>
 
 class QWidget;
-class TForm;
 
 // A mouse-cursor identifier.
 using TCursor = qint16;
 
 constexpr TCursor crDefault = 0;
-constexpr TCursor crArrow = -2;
 constexpr TCursor crHourGlass = -11;
 constexpr TCursor crSQLWait = -17;
 
@@ -39,15 +37,13 @@ class TScreen {
   double PixelScale() const;
   int Width() const;
   int Height() const;
-  // The whole desktop and the primary screen without the task bars.
+  // The whole desktop.
   int DesktopWidth() const;
   int DesktopHeight() const;
-  QRect WorkAreaRect() const;
   // The font of message boxes: the application's general font.
   QFont MessageFont() const;
 
-  // The window that has the keyboard focus and the control in it that has the focus; null when none.
-  TForm* ActiveForm() const;
+  // The control that has the keyboard focus; null when none.
   QWidget* ActiveControl() const;
 
  private:

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -191,6 +192,53 @@ TEST_F(Formas, ScalingMultipliesBoundsAndFontsAndKeepsTheAnchors) {
   // The anchored edit keeps its right margin (450 - 162 = 288) as the form widens.
   dialogo.SetClientWidth(500);
   EXPECT_EQ(dialogo.edit->BoundsRect(), QRect(12, 12, 200, 32));
+}
+
+TEST_F(Formas, ClosingAFormDoesWhatOnCloseSays) {
+  const struct {
+    TCloseAction Accion;
+    bool Visible;
+    bool Existe;
+  } casos[] = {{caHide, false, true}, {caNone, true, true}, {caFree, false, false}};
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(static_cast<int>(caso.Accion));
+    QPointer<Dialogo> dialogo = new Dialogo(nullptr);
+    dialogo->OnClose = [&](QObject*, TCloseAction& AAction) { AAction = caso.Accion; };
+    dialogo->Show();
+    dialogo->close();  // the close box
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(!dialogo.isNull(), caso.Existe);
+    if (dialogo) {
+      EXPECT_EQ(dialogo->Visible(), caso.Visible);
+      delete dialogo.data();
+    }
+  }
+}
+
+TEST_F(Formas, ControlsLearnOfTheFocusAndOfTheirEnabledState) {
+  struct Habilitable : public TEdit {
+    using TEdit::TEdit;
+    void EnabledChanged() override { Cambios << isEnabled(); }
+    QList<bool> Cambios;
+  };
+  Dialogo dialogo(nullptr);
+  auto* otra = new Habilitable(&dialogo);
+  otra->SetParent(&dialogo);
+  QStringList foco;
+  dialogo.edit->OnEnter = [&](QObject* Sender) {
+    foco << (Sender == dialogo.edit ? QStringLiteral("enter") : QStringLiteral("?"));
+  };
+  dialogo.edit->OnExit = [&](QObject*) { foco << QStringLiteral("exit"); };
+  dialogo.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&dialogo));
+  dialogo.edit->SetFocus();
+  otra->SetFocus();
+  EXPECT_EQ(foco, (QStringList{"enter", "exit"}));
+
+  dialogo.SetEnabled(false);  // the parent's state reaches the control
+  dialogo.SetEnabled(true);
+  EXPECT_EQ(otra->Cambios, (QList<bool>{false, true}));
+  EXPECT_TRUE(otra->Enabled());
 }
 
 TEST_F(Formas, TabOrderDecidesWhereTabGoes) {
