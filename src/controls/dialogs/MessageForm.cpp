@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 
-#include "controls/dialogs/ImagenesPrograma.h"
 #include "controls/scaling/EscalamientoFuncsQov.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Button.h"
@@ -11,6 +10,7 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/Screen.h"
 #include "platform/forms/TextDrawing.h"
+#include "platform/rtl/ResourceModule.h"
 
 namespace {
 
@@ -120,7 +120,8 @@ TMessageForm* CrearDialogoMensaje(TComponent* AOwner, const QString& Msg, TMsgDl
     auto* dibujo = new TImage(dialogo);
     dibujo->SetName(QStringLiteral("Image"));
     dibujo->SetParent(dialogo);
-    dibujo->SetPicture(ImagenPrograma(QString::fromLatin1(imagen)));
+    // The program's picture of the type; without it the box stays empty.
+    dibujo->SetPicture(LoadResourceImage(HInstance(), QString::fromLatin1(imagen), RT_RCDATA));
     dibujo->SetAutoSize(false);
     dibujo->SetStretch(true);
     dibujo->SetProportional(true);
