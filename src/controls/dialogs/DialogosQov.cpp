@@ -1,11 +1,11 @@
 #include "controls/dialogs/DialogosQov.h"
 
-#include <cmath>
 #include <memory>
 
 #include "controls/scaling/EscalamientoFuncsQov.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Screen.h"
+#include "platform/rtl/Rounding.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ int MostrarDialogoMensaje(TComponent* AOwner, const QString& Msg, TMsgDlgType Dl
   if (!forma || TqovEscalamientoFuncs::EsResolucionesPv(QString::fromLatin1(forma->metaObject()->className())))
     EscalamientoFuncs->EscalarFormaByFormaPrincipal(*dialogo);
   else
-    EscalamientoFuncs->EscalarMsgDialog(*dialogo, static_cast<int>(std::nearbyint(forma->ScaleFactor() * 100)));
+    EscalamientoFuncs->EscalarMsgDialog(*dialogo, Round(forma->ScaleFactor() * 100));
   return dialogo->ShowModal();
 }
 

@@ -1,8 +1,8 @@
 #include "controls/dialogs/MessageForm.h"
 
 #include <array>
-#include <cmath>
 
+#include "controls/icons/ManejadorImagenesQov.h"
 #include "controls/scaling/EscalamientoFuncsQov.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Button.h"
@@ -11,6 +11,7 @@
 #include "platform/forms/Screen.h"
 #include "platform/forms/TextDrawing.h"
 #include "platform/rtl/ResourceModule.h"
+#include "platform/rtl/Rounding.h"
 
 namespace {
 
@@ -50,9 +51,6 @@ std::array<int, 12> AnchosBotones{};
 
 constexpr int TagBotonPorOmision = 999;
 
-// Nearest integer, halves to the even neighbour.
-int Redondear(double AValor) { return static_cast<int>(std::nearbyint(AValor)); }
-
 }  // namespace
 
 TMessageForm::TMessageForm(TComponent* AOwner) : TForm(AOwner) {
@@ -91,7 +89,7 @@ TMessageForm* CrearDialogoMensaje(TComponent* AOwner, const QString& Msg, TMsgDl
       AnchosBotones[k] = CalcTextRect(fuente, QString::fromUtf8(Botones[k].Caption), QRect(), dtSingleLine).width() + 8;
     anchoBoton = std::max(anchoBoton, AnchosBotones[k]);
   }
-  const int altoBoton = MulDiv(14, cy, Redondear(ppi * 8 / 96.0));
+  const int altoBoton = MulDiv(14, cy, Round(ppi * 8 / 96.0));
   const int espacioBotones = MulDiv(4, cx, 4);
 
   const QRect texto = CalcTextRect(fuente, Msg, QRect(0, 0, Screen.Width() / 2, 0), dtWordBreak | dtExpandTabs);
@@ -121,7 +119,8 @@ TMessageForm* CrearDialogoMensaje(TComponent* AOwner, const QString& Msg, TMsgDl
     dibujo->SetName(QStringLiteral("Image"));
     dibujo->SetParent(dialogo);
     // The program's picture of the type; without it the box stays empty.
-    dibujo->SetPicture(LoadResourceImage(HInstance(), QString::fromLatin1(imagen), RT_RCDATA));
+    TqovManejadorImagenes::LoadFromResource(*dibujo, HInstance(), QString::fromLatin1(imagen), RT_RCDATA, wifOther,
+                                            wipmHighQualityCubic, false);
     dibujo->SetAutoSize(false);
     dibujo->SetStretch(true);
     dibujo->SetProportional(true);
@@ -160,7 +159,7 @@ TMessageForm* CrearDialogoMensaje(TComponent* AOwner, const QString& Msg, TMsgDl
 
 void TMessageForm::AjustarAlMostrar() {
   BringToFront();
-  const int alto = EscalamientoFuncs->GetHeightFont(8, Redondear(ScaleFactor() * 100));
+  const int alto = EscalamientoFuncs->GetHeightFont(8, Round(ScaleFactor() * 100));
   TLabel* mensaje = findChild<TLabel*>(QStringLiteral("Message"));
   const TControl* dibujo = findChild<TImage*>(QStringLiteral("Image"));
   QFont fuente = mensaje->Font();

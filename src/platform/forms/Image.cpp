@@ -4,12 +4,12 @@
 
 #include "platform/forms/Screen.h"
 
-TImage::TImage(TComponent* AOwner) : QWidget(), TControl(this, AOwner) { SetBounds(0, 0, 105, 105); }
-
-void TImage::SetPicture(const QImage& AValue) {
-  FPicture = AValue;
-  AdjustSize();
-  update();
+TImage::TImage(TComponent* AOwner) : QWidget(), TControl(this, AOwner) {
+  FPicture.OnChange = [this] {
+    AdjustSize();
+    update();
+  };
+  SetBounds(0, 0, 105, 105);
 }
 
 void TImage::SetStretch(bool AValue) {
@@ -28,13 +28,13 @@ void TImage::SetAutoSize(bool AValue) {
 }
 
 void TImage::AdjustSize() {
-  if (FAutoSize && !FPicture.isNull()) SetBounds(Left(), Top(), FPicture.width(), FPicture.height());
+  if (FAutoSize && !FPicture.Empty()) SetBounds(Left(), Top(), FPicture.Width(), FPicture.Height());
 }
 
 QRect TImage::DestRect() const {
-  if (FPicture.isNull()) return {};
+  if (FPicture.Empty()) return {};
   // The picture's pixels are the system's.
-  QSize tamaño(ToQtPixels(FPicture.width()), ToQtPixels(FPicture.height()));
+  QSize tamaño(ToQtPixels(FPicture.Width()), ToQtPixels(FPicture.Height()));
   if (FStretch) tamaño = FProportional ? tamaño.scaled(size(), Qt::KeepAspectRatio) : size();
   QRect destino(QPoint(), tamaño);
   if (FStretch && FProportional) destino.moveCenter(rect().center());
@@ -42,7 +42,10 @@ QRect TImage::DestRect() const {
 }
 
 void TImage::paintEvent(QPaintEvent* /*AEvent*/) {
+  if (FPicture.Empty()) return;
+  const auto* decodificada = dynamic_cast<const TWICImage*>(FPicture.Graphic());
+  const bool porPixel = decodificada && decodificada->InterpolationMode() == wipmNearestNeighbor;
   QPainter pintor(this);
-  pintor.setRenderHint(QPainter::SmoothPixmapTransform);
-  pintor.drawImage(DestRect(), FPicture);
+  pintor.setRenderHint(QPainter::SmoothPixmapTransform, !porPixel);
+  pintor.drawImage(DestRect(), FPicture.Graphic()->Image());
 }

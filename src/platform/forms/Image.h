@@ -2,15 +2,16 @@
 
 // The image control: a picture shown at its own size, stretched, or kept in proportion.
 
-#include <QImage>
 #include <QWidget>
 
 #include "platform/forms/Control.h"
 #include "platform/forms/Menus.h"
+#include "platform/forms/Picture.h"
 
 // Shows a picture, 105 x 105 when created. Without Stretch the picture is drawn at its own size from the
 // top left corner; with Stretch it fills the control, or with Proportional as much of it as keeps its
-// proportions, centred. AutoSize makes the control the picture's size.
+// proportions, centred. AutoSize makes the control the picture's size. A picture drawn at another size is
+// resampled smoothly, a decoded image with wipmNearestNeighbor pixel by pixel.
 class TImage : public QWidget, public TControl {
   Q_OBJECT
   Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
@@ -18,8 +19,8 @@ class TImage : public QWidget, public TControl {
  public:
   explicit TImage(TComponent* AOwner);
 
-  const QImage& Picture() const { return FPicture; }
-  void SetPicture(const QImage& AValue);
+  TPicture& Picture() { return FPicture; }
+  const TPicture& Picture() const { return FPicture; }
   bool Stretch() const { return FStretch; }
   void SetStretch(bool AValue);
   bool Proportional() const { return FProportional; }
@@ -36,7 +37,7 @@ class TImage : public QWidget, public TControl {
  private:
   void AdjustSize();
 
-  QImage FPicture;
+  TPicture FPicture;
   bool FStretch = false;
   bool FProportional = false;
   bool FAutoSize = false;

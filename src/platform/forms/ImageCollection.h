@@ -6,15 +6,10 @@
 #include <QList>
 #include <QString>
 
+#include "platform/forms/Picture.h"
 #include "platform/rtl/Exception.h"
 
 class QIODevice;
-
-// A stream that holds no picture that can be read.
-class EInvalidGraphic : public Exception {
- public:
-  using Exception::Exception;
-};
 
 // One item of a collection: its name and its source images, in the order they were added.
 struct TImageCollectionItem {

@@ -84,7 +84,7 @@ TEST_F(Dialogos, TheDialogHoldsPictureTextAndButtonsInKindOrder) {
   EXPECT_EQ(dialogo->findChild<TLabel*>(QStringLiteral("Message"))->Caption(), QStringLiteral("Texto"));
   const TImage* imagen = dialogo->findChild<TImage*>(QStringLiteral("Image"));
   ASSERT_NE(imagen, nullptr);
-  EXPECT_EQ(imagen->Picture().size(), QSize(64, 64));
+  EXPECT_EQ(QSize(imagen->Picture().Width(), imagen->Picture().Height()), QSize(64, 64));
   EXPECT_TRUE(imagen->Stretch());
   EXPECT_TRUE(imagen->Proportional());
   EXPECT_EQ(imagen->BoundsRect().size(), QSize(dialogo->ScaleValue(32), dialogo->ScaleValue(32)));

@@ -61,7 +61,7 @@ TEST_F(Etiquetas, AnImageStretchesInProportionOrShowsAtItsSize) {
   TImage imagen(&forma);
   imagen.SetBounds(0, 0, 64, 64);
   QImage dibujo(200, 50, QImage::Format_ARGB32);
-  imagen.SetPicture(dibujo);
+  imagen.Picture().Assign(TBitmap(dibujo));
   EXPECT_EQ(imagen.DestRect(), QRect(0, 0, 200, 50));
   imagen.SetStretch(true);
   EXPECT_EQ(imagen.DestRect(), QRect(0, 0, 64, 64));
