@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "controls/icons/ImgLstQov.h"
 #include "controls/menus/CalculadoraWindowsQov.h"
 #include "controls/menus/RutinasMenusQov.h"
 #include "platform/data/DataSet.h"
@@ -33,6 +34,8 @@ TDataSource* FuenteDeDatos(const QObject& AControl) {
 
 TqovEditPopupMenu::TqovEditPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {
   using M = TqovEditPopupMenu;
+  FImageList = new TqovEdtImgLst16(AOwner);
+  SetImages(FImageList);
   FmiDeshacer = NuevoItem(QStringLiteral("&Deshacer"), 0, 1107, &M::Deshacer);
   FmiSep1 = NuevoItem(QStringLiteral("-"), -1, 0, nullptr);
   FmiCortar = NuevoItem(QStringLiteral("Cor&tar"), 1, 1108, &M::Cortar);

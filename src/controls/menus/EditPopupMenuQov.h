@@ -7,6 +7,8 @@
 #include "platform/forms/ActnList.h"
 #include "platform/forms/Menus.h"
 
+class TqovEdtImgLst16;
+
 // The edit menu that AsignarPopupMenus gives the form's edit controls. When it opens it enables its items
 // for the control it was opened over, which it remembers (FEditControl) until that control is destroyed.
 // The form also gets the action Ctrl+S, which selects all the text of the focused edit control.
@@ -14,7 +16,7 @@ class TqovEditPopupMenu : public TPopupMenu {
   Q_OBJECT
 
  public:
-  // AOwner is the form: it owns the menu, the action list and the action.
+  // AOwner is the form: it owns the menu, its image list (the edit-menu icons), the action list and the action.
   explicit TqovEditPopupMenu(TComponent* AOwner);
 
   void OnPopupEvent(QObject* Sender);
@@ -37,6 +39,7 @@ class TqovEditPopupMenu : public TPopupMenu {
   TMenuItem* NuevoItem(const QString& ACaption, int AImageIndex, int AHelpContext,
                        void (TqovEditPopupMenu::*AOnClick)(QObject*));
 
+  TqovEdtImgLst16* FImageList;
   TMenuItem* FmiDeshacer;
   TMenuItem* FmiSep1;
   TMenuItem* FmiCortar;

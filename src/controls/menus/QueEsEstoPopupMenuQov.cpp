@@ -1,9 +1,12 @@
 #include "controls/menus/QueEsEstoPopupMenuQov.h"
 
+#include "controls/icons/ImgLstQov.h"
 #include "controls/menus/RutinasMenusQov.h"
 #include "platform/forms/Form.h"
 
 TqovQueEsEstoPopupMenu::TqovQueEsEstoPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {
+  FImageList = new TqovEdtImgLst16(AOwner);
+  SetImages(FImageList);
   FmiQueEsEsto = new TMenuItem(this);
   FmiQueEsEsto->SetCaption(QStringLiteral("¿&Qué es esto?"));
   FmiQueEsEsto->SetImageIndex(6);

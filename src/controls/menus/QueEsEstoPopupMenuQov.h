@@ -5,9 +5,10 @@
 #include "platform/forms/Menus.h"
 
 class TForm;
+class TqovEdtImgLst16;
 
 // The one-item menu "¿&Qué es esto?" that AsignarPopupMenus gives the form's buttons, labels and other
-// controls that ask for context help.
+// controls that ask for context help. AOwner, the form, owns the menu and its image list.
 class TqovQueEsEstoPopupMenu : public TPopupMenu {
   Q_OBJECT
 
@@ -19,5 +20,6 @@ class TqovQueEsEstoPopupMenu : public TPopupMenu {
   TForm* GetFormaPadre() const;
 
  private:
+  TqovEdtImgLst16* FImageList;
   TMenuItem* FmiQueEsEsto;
 };

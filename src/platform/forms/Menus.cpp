@@ -4,6 +4,7 @@
 #include "platform/forms/Control.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/Screen.h"
+#include "platform/forms/VirtualImageList.h"
 
 TMenuItem::TMenuItem(TComponent* AOwner) : QAction(), TComponent(this, AOwner) {
   connect(this, &QAction::triggered, this, [this] { RunHandler([this] { Click(); }); });
@@ -34,9 +35,20 @@ void TPopupMenu::Add(TMenuItem* AItem) {
     if (TForm* forma = OwnerForm(this)) forma->addAction(AItem);
 }
 
+TVirtualImageList* TPopupMenu::Images() const { return qobject_cast<TVirtualImageList*>(FImages); }
+
+void TPopupMenu::SetImages(TVirtualImageList* AValue) { FImages = AValue; }
+
+int TPopupMenu::IconSize() const { return Images() ? ToQtPixels(Images()->DrawSize().width()) : 0; }
+
+void TPopupMenu::ApplyImages() {
+  for (TMenuItem* item : FItems) item->setIcon(Images() ? Images()->Icon(item->ImageIndex()) : QIcon());
+}
+
 void TPopupMenu::Popup(int X, int Y) {
   RunHandler([&] {
     DoPopup(this);
+    ApplyImages();
     popup(ToQtPixels(QRect(X, Y, 0, 0)).topLeft());
   });
 }

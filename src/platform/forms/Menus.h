@@ -10,9 +10,10 @@
 #include "platform/forms/Component.h"
 
 class TControl;
+class TVirtualImageList;
 
-// A menu item: a caption ("&" marks the accelerator; "-" makes a separator), an image index, a help topic
-// and a shortcut, which works anywhere on the form that holds the menu.
+// A menu item: a caption ("&" marks the accelerator; "-" makes a separator), an image index into its menu's
+// image list, a help topic and a shortcut, which works anywhere on the form that holds the menu.
 class TMenuItem : public QAction, public TComponent {
   Q_OBJECT
   Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)
@@ -45,7 +46,8 @@ class TMenuItem : public QAction, public TComponent {
 
 // A popup menu, opened over a control by a right click or the menu key, or by Popup. It remembers the
 // control it was opened over (PopupComponent) until that control is destroyed, and fires OnPopup before
-// it opens. It does not block: an item's OnClick runs when the operator chooses it.
+// it opens. It does not block: an item's OnClick runs when the operator chooses it. Each time it opens, its
+// items take their icons from its image list (Images) at the list's current size.
 class TPopupMenu : public QMenu, public TComponent {
   Q_OBJECT
 
@@ -56,6 +58,12 @@ class TPopupMenu : public QMenu, public TComponent {
   void Add(TMenuItem* AItem);
   int Count() const { return static_cast<int>(FItems.size()); }
   TMenuItem* Items(int AIndex) const { return FItems.at(static_cast<size_t>(AIndex)); }
+
+  // The image list of the items' icons; not owned, forgotten when it is destroyed.
+  TVirtualImageList* Images() const;
+  void SetImages(TVirtualImageList* AValue);
+  // The size of the items' icons in Qt's pixels: the image list's drawing size; 0 without a list.
+  int IconSize() const;
 
   TComponent* PopupComponent() const { return TComponent::Of(FPopupComponent); }
   void SetPopupComponent(TComponent* AValue) { FPopupComponent = AValue ? AValue->Self() : nullptr; }
@@ -71,6 +79,9 @@ class TPopupMenu : public QMenu, public TComponent {
   virtual void DoPopup(QObject* Sender);
 
  private:
+  void ApplyImages();
+
   std::vector<TMenuItem*> FItems;
+  QPointer<QObject> FImages;
   QPointer<QObject> FPopupComponent;
 };

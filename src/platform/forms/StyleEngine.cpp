@@ -5,6 +5,8 @@
 #include <QStyleOption>
 #include <QWidget>
 
+#include "platform/forms/Menus.h"
+
 namespace {
 
 QHash<QString, std::shared_ptr<const TStyleHook>>& Ganchos() {
@@ -55,4 +57,10 @@ void TStyleEngine::drawComplexControl(ComplexControl AControl, const QStyleOptio
   if (!gancho || !combo) return QProxyStyle::drawComplexControl(AControl, AOption, APainter, AWidget);
   const QStyleOptionComboBox opcion = ConGancho(*combo, *AWidget, *gancho, {QPalette::Base, QPalette::Button});
   QProxyStyle::drawComplexControl(AControl, &opcion, APainter, AWidget);
+}
+
+int TStyleEngine::pixelMetric(PixelMetric AMetric, const QStyleOption* AOption, const QWidget* AWidget) const {
+  const auto* menu = AMetric == PM_SmallIconSize ? dynamic_cast<const TPopupMenu*>(AWidget) : nullptr;
+  if (menu && menu->IconSize() > 0) return menu->IconSize();
+  return QProxyStyle::pixelMetric(AMetric, AOption, AWidget);
 }

@@ -18,7 +18,7 @@ class TStyleHook {
 
 // The application's style, set by the application object. It paints as the system style does, except the
 // edit background of a control whose class (or nearest ancestor class, by class name) has a registered
-// hook: line edits, and the edit field of combo boxes.
+// hook: line edits, and the edit field of combo boxes; and a popup menu's icons take its image list's size.
 class TStyleEngine : public QProxyStyle {
   Q_OBJECT
 
@@ -34,4 +34,5 @@ class TStyleEngine : public QProxyStyle {
                      const QWidget* AWidget) const override;
   void drawComplexControl(ComplexControl AControl, const QStyleOptionComplex* AOption, QPainter* APainter,
                           const QWidget* AWidget) const override;
+  int pixelMetric(PixelMetric AMetric, const QStyleOption* AOption, const QWidget* AWidget) const override;
 };
