@@ -4,7 +4,8 @@
 
 #include "fixtures/AplicacionDePrueba.h"
 
-// The base of control tests: the test application exists and the library's start-up has run.
+// The base of control tests: the test application exists, the library's start-up has run, and the user's
+// settings (where the message dialogs read the main window's zoom) are in an empty folder of the tests' own.
 class PruebaDeControles : public PruebaDeVentanas {
  protected:
   PruebaDeControles();

@@ -119,18 +119,24 @@ void TForm::ApplyWindowFlags() {
 
 void TForm::ScaleForPPI(int ANewPPI) {
   if (ANewPPI == FCurrentPPI) return;
-  FScaling = true;
   std::vector<TControl*> controles;
   Controles(*this, controles);
-  for (TControl* c : controles) c->ScaleForPPI(ANewPPI);
-  const int anterior = FCurrentPPI;
-  QFont fuente = font();
-  SetFontHeight(fuente, MulDiv(FontHeight(fuente), ANewPPI, anterior));
-  setFont(fuente);
-  SetBounds(Left(), Top(), Width() - ClientWidth() + MulDiv(ClientWidth(), ANewPPI, anterior),
-            Height() - ClientHeight() + MulDiv(ClientHeight(), ANewPPI, anterior));
-  FCurrentPPI = ANewPPI;
-  FScaling = false;
+  {
+    // Scaling ends also when a control fails to scale.
+    struct TEscalando {
+      bool& Bandera;
+      explicit TEscalando(bool& ABandera) : Bandera(ABandera) { Bandera = true; }
+      ~TEscalando() { Bandera = false; }
+    } escalando(FScaling);
+    for (TControl* c : controles) c->ScaleForPPI(ANewPPI);
+    const int anterior = FCurrentPPI;
+    QFont fuente = font();
+    SetFontHeight(fuente, MulDiv(FontHeight(fuente), ANewPPI, anterior));
+    setFont(fuente);
+    SetBounds(Left(), Top(), Width() - ClientWidth() + MulDiv(ClientWidth(), ANewPPI, anterior),
+              Height() - ClientHeight() + MulDiv(ClientHeight(), ANewPPI, anterior));
+    FCurrentPPI = ANewPPI;
+  }
   for (TControl* c : controles) c->RecordAnchorRules();
 }
 

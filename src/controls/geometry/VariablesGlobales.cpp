@@ -1,0 +1,4 @@
+#include "controls/geometry/VariablesGlobales.h"
+
+int NumeroClaveConfig = 0;
+QString NombreClaveConfig;
