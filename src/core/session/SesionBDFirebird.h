@@ -66,6 +66,8 @@ class TqovSesionBDFirebird : public TqovSesionBD {
   TDateTime GetProcParamAsDateTime(const QString& ANombreParam) override;
 
   void SetTransactionType(TqovTransactionType ATransactionType, bool AWait) override;
+  // Commits first a transaction that a statement run before any start began; a start that fails leaves
+  // the guard free.
   void StartTransaction(const QObject& Sender) override;
   void CommitTransaction(const QObject& Sender) override;
   void RollbackTransaction(const QObject& Sender) override;

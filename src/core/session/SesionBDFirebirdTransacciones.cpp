@@ -43,7 +43,17 @@ void TqovSesionBDFirebird::SetTransactionType(TqovTransactionType ATransactionTy
 }
 
 void TqovSesionBDFirebird::StartTransaction(const QObject& Sender) {
-  if (IniciaTranUnica(Sender)) FTransaction.StartTransaction();
+  if (!IniciaTranUnica(Sender)) return;
+  try {
+    // A statement run before any start began a transaction of its own: its work is kept, and the
+    // caller's transaction starts anew, of the kind the caller asked for.
+    if (FTransaction.InTransaction()) FTransaction.Commit();
+    FTransaction.StartTransaction();
+  } catch (const Exception&) {
+    // A start that failed owns nothing: the guard stays free for the next one.
+    TerminaTranUnica(Sender);
+    throw;
+  }
 }
 
 void TqovSesionBDFirebird::CommitTransaction(const QObject& Sender) {

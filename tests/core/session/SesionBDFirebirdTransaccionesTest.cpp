@@ -85,6 +85,49 @@ TEST_F(Transacciones, OnlyTheClassThatStartedEndsTheTransaction) {
   EXPECT_EQ(Valor(sesion, contar).toInt(), 2);
 }
 
+TEST_F(Transacciones, AStatementRunBeforeTheStartLeavesTheCallersTransactionItsOwn) {
+  Conectar(sesion);
+  TqovDATransaction& transaccion = *sesion.GetDatabase().DefaultTransaction();
+  // Without a start of the caller's, the statement runs in a transaction of its own.
+  sesion.SetQuery("INSERT INTO CLIENTES (ID, NOMBRE) VALUES (2, 'Sin transacción')");
+  sesion.EjecutarQuery(nullptr);
+  ASSERT_TRUE(transaccion.InTransaction());
+  EXPECT_FALSE(sesion.TranUnica());
+
+  // The caller's start gives the kind it asked for, its rollback undoes only its own work, and the
+  // statement run before keeps its row.
+  sesion.SetTransactionType(trntpSnapShot, true);
+  ASSERT_NO_THROW(sesion.StartTransaction(remitente));
+  EXPECT_TRUE(sesion.TranUnica());
+  TClientDataSet filas;
+  sesion.SetQuery("SELECT MON$ISOLATION_MODE FROM MON$TRANSACTIONS WHERE MON$TRANSACTION_ID = CURRENT_TRANSACTION");
+  sesion.EjecutarQuery(&filas);
+  EXPECT_EQ(filas.Field(0).AsInteger(), 1);  // snapshot
+  sesion.SetQuery("INSERT INTO CLIENTES (ID, NOMBRE) VALUES (3, 'Deshecho')");
+  sesion.EjecutarQuery(nullptr);
+  sesion.RollbackTransaction(remitente);
+  EXPECT_FALSE(sesion.TranUnica());
+  EXPECT_FALSE(transaccion.InTransaction());
+  SesionDePrueba otra;
+  Conectar(otra);
+  EXPECT_EQ(Valor(otra, "SELECT LIST(ID, ',') FROM (SELECT ID FROM CLIENTES ORDER BY ID)").toString(), "1,2");
+}
+
+TEST_F(Transacciones, AStartThatFailsLeavesTheGuardFree) {
+  const TqovFrmDoctos doctos;
+  const TqovFrmClientes clientes;
+  // Not connected: the start fails, and no class is left holding the guard.
+  EXPECT_THROW(sesion.StartTransaction(doctos), EDatabaseError);
+  EXPECT_FALSE(sesion.TranUnica());
+
+  Conectar(sesion);
+  sesion.StartTransaction(clientes);
+  EXPECT_TRUE(sesion.GetDatabase().DefaultTransaction()->InTransaction());
+  sesion.CommitTransaction(clientes);
+  EXPECT_FALSE(sesion.TranUnica());
+  EXPECT_FALSE(sesion.GetDatabase().DefaultTransaction()->InTransaction());
+}
+
 TEST_F(Transacciones, GenIdDrawsFromTheProcedureOfEachKindAndCommits) {
   Conectar(sesion);
   const struct {
