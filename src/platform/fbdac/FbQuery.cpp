@@ -147,12 +147,14 @@ void TFbQuery::LeerDefaults() {
 }
 
 void TFbQuery::InternalPost(const QVector<QVariant>& ANewValues, const QVector<QVariant>* AOldValues) {
-  const TStrings& sql = AOldValues ? SQLUpdate : SQLInsert;
-  if (sql.Count() > 0) EjecutarCambio(sql, ANewValues, AOldValues);
+  if (AOldValues)
+    EjecutarCambio(SQLUpdate, QStringLiteral("modificar"), ANewValues, AOldValues);
+  else
+    EjecutarCambio(SQLInsert, QStringLiteral("insertar"), ANewValues, nullptr);
 }
 
 void TFbQuery::InternalDelete(const QVector<QVariant>& AValues) {
-  if (SQLDelete.Count() > 0) EjecutarCambio(SQLDelete, AValues, &AValues);
+  EjecutarCambio(SQLDelete, QStringLiteral("borrar"), AValues, &AValues);
 }
 
 // Gives the command's ":FIELD" parameters the record's values, and its ":OLD_FIELD" parameters the values
@@ -168,9 +170,12 @@ void TFbQuery::TomarDelRegistro(TFbCommand& ACommand, const QVector<QVariant>& A
   }
 }
 
-// Runs an insert, update or delete with the record's values.
-void TFbQuery::EjecutarCambio(const TStrings& ASql, const QVector<QVariant>& ANuevos,
+// Runs an insert, update or delete with the record's values. Without its statement the change cannot
+// reach the database, so it is refused rather than kept only in memory.
+void TFbQuery::EjecutarCambio(const TStrings& ASql, const QString& AAccion, const QVector<QVariant>& ANuevos,
                               const QVector<QVariant>* AAnteriores) {
+  if (ASql.Text().trimmed().isEmpty())
+    throw EDatabaseError(QStringLiteral("No se ha definido la instrucción para %1 el registro.").arg(AAccion));
   TFbCommand cambio(Connection(), UpdateTransaction(), ASql.Lines());
   TomarDelRegistro(cambio, ANuevos, AAnteriores ? *AAnteriores : ANuevos);
   for (int i = 0; i < cambio.Params().Count(); ++i) {

@@ -37,8 +37,8 @@ class TFbDataSetOptions {
 };
 
 // A data set over a statement of a Firebird connection: opening runs it and reads all its rows; posting
-// and deleting run SQLInsert, SQLUpdate and SQLDelete when they are given, and SQLRefresh reads the
-// current record again.
+// and deleting run SQLInsert, SQLUpdate and SQLDelete, and raise EDatabaseError when the one they need
+// is not given; SQLRefresh reads the current record again.
 class TFbQuery : public TDataSet {
   Q_OBJECT
 
@@ -95,7 +95,8 @@ class TFbQuery : public TDataSet {
  private:
   void TomarDelRegistro(TFbCommand& ACommand, const QVector<QVariant>& ANuevos,
                         const QVector<QVariant>& AAnteriores) const;
-  void EjecutarCambio(const TStrings& ASql, const QVector<QVariant>& ANuevos, const QVector<QVariant>* AAnteriores);
+  void EjecutarCambio(const TStrings& ASql, const QString& AAccion, const QVector<QVariant>& ANuevos,
+                      const QVector<QVariant>* AAnteriores);
   void LeerDefaults();
   void TomarDelMaestro();
   void Confirmar(TFbTransaction* ATransaccion);

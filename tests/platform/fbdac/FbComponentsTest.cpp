@@ -134,6 +134,30 @@ TEST_F(Componentes, PostsAndDeletesRunTheirStatementsAndCommitWithAutoCommit) {
   EXPECT_EQ(q.State(), dsEdit);
 }
 
+TEST_F(Componentes, APostOrDeleteWithoutItsStatementRaisesAndChangesNothing) {
+  TFbQuery q;
+  q.SetConnection(&bd);
+  q.SQL().SetText("SELECT ID, NOMBRE FROM CLIENTES ORDER BY ID");
+  q.Open();
+  q.Edit();
+  q.FieldByName("NOMBRE").SetAsString("Cambiado");
+  EXPECT_THROW(q.Post(), EDatabaseError);
+  EXPECT_EQ(q.State(), dsEdit);
+  q.Cancel();
+  EXPECT_EQ(q.FieldByName("NOMBRE").AsString(), "Compañía del Año");
+
+  q.Append();
+  q.FieldByName("ID").SetAsInteger(3);
+  EXPECT_THROW(q.Post(), EDatabaseError);
+  q.Cancel();
+  EXPECT_EQ(q.RecordCount(), 2);
+
+  EXPECT_THROW(q.Delete(), EDatabaseError);
+  EXPECT_EQ(q.RecordCount(), 2);
+  EXPECT_EQ(q.FieldByName("ID").AsInteger(), 1);
+  EXPECT_EQ(Clientes(), 2);
+}
+
 TEST_F(Componentes, ADetailFollowsItsMaster) {
   TDataSet maestro;
   maestro.FieldDefs() = {{"ID", ftInteger, 0}};
