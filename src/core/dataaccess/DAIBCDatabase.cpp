@@ -53,10 +53,9 @@ TTPBMode TqovDATransaction::TPBMode() const {
       return tpbReadCommitted;
     case iblSnapshot:
       return tpbRepeatableRead;
-    case iblCustom:
-      break;
+    default:
+      return tpbDefault;
   }
-  return tpbDefault;
 }
 
 void TqovDATransaction::SetTPBMode(TTPBMode AValue) {

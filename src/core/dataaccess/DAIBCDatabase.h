@@ -33,8 +33,11 @@ class TqovDADatabase : public TFbConnection {
   int Timeout = 0;
   int WaitForRestoreConnect = 0;
 
+  // Server, ":" and path, or a path; DatabaseName is the same property.
   const QString& DBName() const { return Database; }
   void SetDBName(const QString& AValue) { Database = AValue; }
+  const QString& DatabaseName() const { return Database; }
+  void SetDatabaseName(const QString& AValue) { Database = AValue; }
   const QString& LibraryName() const { return ClientLibrary; }
   void SetLibraryName(const QString& AValue) { ClientLibrary = AValue; }
   bool UseLoginPrompt() const { return LoginPrompt; }

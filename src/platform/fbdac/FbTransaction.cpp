@@ -40,12 +40,32 @@ TFbConnection* TFbTransaction::Connection() const {
 }
 
 QByteArray TFbTransaction::Tpb() const {
+  const QString nowait = QStringLiteral("nowait");
+  const QString write = QStringLiteral("write");
+  const QString read = QStringLiteral("read");
+  const QString readCommitted = QStringLiteral("read_committed");
+  const QString recVersion = QStringLiteral("rec_version");
+  const QString consistency = QStringLiteral("consistency");
   QStringList elementos;
-  if (IsolationLevel == iblReadCommitted)
-    elementos = {QStringLiteral("read_committed"), QStringLiteral("rec_version"), QStringLiteral("nowait"),
-                 QStringLiteral("write")};
-  else if (IsolationLevel == iblSnapshot)
-    elementos = {QStringLiteral("concurrency"), QStringLiteral("nowait"), QStringLiteral("write")};
+  switch (IsolationLevel) {
+    case iblSnapshot:
+      elementos = {QStringLiteral("concurrency"), nowait, write};
+      break;
+    case iblReadCommitted:
+      elementos = {readCommitted, recVersion, nowait, write};
+      break;
+    case iblReadOnlyReadCommitted:
+      elementos = {readCommitted, recVersion, nowait, read};
+      break;
+    case iblTableStability:
+      elementos = {consistency, nowait, write};
+      break;
+    case iblReadOnlyTableStability:
+      elementos = {consistency, nowait, read};
+      break;
+    case iblCustom:
+      break;
+  }
   for (const QString& linea : Params.Lines()) {
     const QString elemento = linea.trimmed().toLower();
     if (!elemento.isEmpty() && !elementos.contains(elemento)) elementos << elemento;

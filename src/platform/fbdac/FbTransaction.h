@@ -12,7 +12,15 @@
 
 class TFbConnection;
 
-enum TIsolationLevel { iblReadCommitted, iblSnapshot, iblCustom };
+// The isolation and access mode of a transaction; iblCustom takes them all from Params.
+enum TIsolationLevel {
+  iblSnapshot,
+  iblReadCommitted,
+  iblReadOnlyReadCommitted,
+  iblTableStability,
+  iblReadOnlyTableStability,
+  iblCustom
+};
 
 // How a transaction is ended when it is closed without a commit or rollback of its own.
 enum TTransactionAction { taCommit, taRollback, taCommitRetaining, taRollbackRetaining };

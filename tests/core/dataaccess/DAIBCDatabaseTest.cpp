@@ -18,6 +18,10 @@ TEST(DAIBCDatabase, NewAdaptersHaveTheSuitesDefaults) {
   EXPECT_EQ(bd.DataTypeMap()[0].DBType, TFbValueKind::TextBlob);
   EXPECT_EQ(bd.DataTypeMap()[0].FieldType, ftMemo);
   EXPECT_FALSE(bd.TestConnected());
+  bd.SetDatabaseName("127.0.0.1:/srv/datos/EMPRESA.fdb");  // DatabaseName and DBName are one property
+  EXPECT_EQ(bd.DBName(), "127.0.0.1:/srv/datos/EMPRESA.fdb");
+  bd.SetDBName("/srv/datos/OTRA.fdb");
+  EXPECT_EQ(bd.DatabaseName(), "/srv/datos/OTRA.fdb");
 
   TqovDATransaction t;
   EXPECT_EQ(t.TPBMode(), tpbReadCommitted);
@@ -109,6 +113,30 @@ TEST_F(Conexion, EveryModeStartsTheTransactionItsParameterBlockNames) {
     EXPECT_EQ(estado.aislamiento, caso.esperado.aislamiento) << caso.parametros.join(',').toStdString();
     EXPECT_EQ(estado.espera, caso.esperado.espera) << caso.parametros.join(',').toStdString();
     EXPECT_EQ(estado.soloLectura, caso.esperado.soloLectura) << caso.parametros.join(',').toStdString();
+    t.Commit();
+  }
+}
+
+TEST_F(Conexion, EveryIsolationLevelStartsTheTransactionItNames) {
+  const struct {
+    TIsolationLevel nivel;
+    TTPBMode modo;
+    EstadoTransaccion esperado;  // isolation: 0 consistency (table stability), 1 snapshot, 2 read committed
+  } casos[] = {
+      {iblReadCommitted, tpbReadCommitted, {2, 0, 0}},    {iblSnapshot, tpbRepeatableRead, {1, 0, 0}},
+      {iblReadOnlyReadCommitted, tpbDefault, {2, 0, 1}},  {iblTableStability, tpbDefault, {0, 0, 0}},
+      {iblReadOnlyTableStability, tpbDefault, {0, 0, 1}},
+  };
+  for (const auto& caso : casos) {
+    TqovDATransaction t;
+    t.SetDefaultDatabase(&bd);
+    t.IsolationLevel = caso.nivel;
+    EXPECT_EQ(t.TPBMode(), caso.modo) << caso.nivel;
+    t.StartTransaction();
+    const EstadoTransaccion estado = Estado(bd, t);
+    EXPECT_EQ(estado.aislamiento, caso.esperado.aislamiento) << caso.nivel;
+    EXPECT_EQ(estado.espera, caso.esperado.espera) << caso.nivel;
+    EXPECT_EQ(estado.soloLectura, caso.esperado.soloLectura) << caso.nivel;
     t.Commit();
   }
 }
