@@ -226,6 +226,11 @@ TEST_F(Conexion, ParamByNameReachesTheConnectionsOwnCommand) {
   bd.ParamByName("ID").SetAsInteger(1);
   bd.Command().Execute();
   transaccion.Commit();
+  TqovDAQuery q;
+  q.SetDatabase(&bd);
+  q.SQL().SetText("SELECT FOLIO FROM DOCTOS WHERE ID = 1");
+  q.ExecQuery();
+  EXPECT_EQ(q.Field(0).AsString(), "B-1");
   EXPECT_THROW(bd.ParamByName("NO_HAY"), EDatabaseError);
 }
 
