@@ -5,16 +5,16 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QVariant>
-#include <QVector>
+#include <memory>
 #include <vector>
 
 #include "platform/data/DataSet.h"
+#include "platform/data/RecordStore.h"
 
 // What a provider hands over: the fields and every row of its data set.
 struct TDataPacket {
   std::vector<TFieldDef> FieldDefs;
-  std::vector<QVector<QVariant>> Rows;
+  std::shared_ptr<TRecordStore> Records;
 };
 
 // Hands the rows of an open data set to client data sets.
@@ -29,8 +29,9 @@ class TDataSetProvider : public QObject {
   QString Name() const { return objectName(); }
   void SetName(const QString& AValue) { setObjectName(AValue); }
 
-  // The fields and all the rows of DataSet, read from its first record. Raises EDatabaseError without a
-  // data set or when it is closed.
+  // The fields and all the rows of DataSet, whatever its current record. The rows are not copied: the
+  // client shares them until one side changes them, so that a data set closed once its rows are handed
+  // over leaves them held once. Raises EDatabaseError without a data set or when it is closed.
   TDataPacket GetRecords();
 
  private:
@@ -38,7 +39,8 @@ class TDataSetProvider : public QObject {
 };
 
 // A data set in memory that, when it opens with a provider, takes all the provider's rows; without one it
-// is a table of its FieldDefs. Its rows stay in memory, whatever becomes of the provider afterwards.
+// is a table of its FieldDefs. Its rows stay in memory, whatever becomes of the provider and its data set
+// afterwards.
 class TClientDataSet : public TDataSet {
   Q_OBJECT
 

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/data/MemRecordLayout.h"
+#include "platform/data/RecordStore.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/VariantConvert.h"
@@ -140,19 +142,20 @@ void TDataSet::SetActive(bool AValue) {
 }
 
 void TDataSet::OpenCursor() {
-  FRows.clear();
+  FRecords.reset();
   try {
     InternalOpen();
   } catch (...) {
-    FRows.clear();
+    FRecords.reset();
     throw;
   }
+  if (!FRecords) FRecords = std::make_shared<TRecordStore>(std::make_shared<TMemRecordLayout>(FFieldDefs));
   FFields.clear();
   for (const TFieldDef& def : FFieldDefs)
     FFields.push_back(std::make_unique<TField>(*this, def, static_cast<int>(FFields.size())));
-  FCurrent = FRows.empty() ? -1 : 0;
+  FCurrent = IsEmpty() ? -1 : 0;
   FBof = true;
-  FEof = FRows.empty();
+  FEof = IsEmpty();
   FModified = false;
   SetState(dsBrowse);
   emit DataSetChanged();
@@ -160,7 +163,7 @@ void TDataSet::OpenCursor() {
 
 void TDataSet::CloseCursor() {
   InternalClose();
-  FRows.clear();
+  FRecords.reset();
   FBuffer.clear();
   FCurrent = -1;
   FBof = FEof = true;
@@ -206,28 +209,71 @@ TField& TDataSet::FieldByName(const QString& AFieldName) const {
   return *campo;
 }
 
-int TDataSet::RecordCount() const { return static_cast<int>(FRows.size()); }
+int TDataSet::RecordCount() const { return FRecords ? FRecords->Count() : 0; }
+
+QVariant TDataSet::RowValue(int ARow, int AField) {
+  CheckActive();
+  if (ARow < 0 || ARow >= RecordCount() || AField < 0 || AField >= FieldCount())
+    throw EDatabaseError(QStringLiteral("El registro %1 o el campo %2 está fuera de límites.").arg(ARow).arg(AField));
+  if (FState == dsEdit && ARow == FCurrent) return FBuffer.value(AField);
+  return StoredValue(ARow, AField);
+}
+
+QVariant TDataSet::StoredValue(int ARow, int AField) {
+  Resolve(ARow, AField);
+  return FRecords->Value(ARow, AField);
+}
+
+void TDataSet::Resolve(int ARow, int AField) {
+  if (FRecords->Deferred(ARow, AField))
+    FRecords->Resolve(ARow, AField, LoadDeferred(AField, FRecords->Data(ARow, AField)));
+}
+
+void TDataSet::ResolveDeferred(int ARow) {
+  for (int i = 0; i < FRecords->Layout()->FieldCount(); ++i) Resolve(ARow, i);
+}
+
+QVector<QVariant> TDataSet::RowValues(int ARow) {
+  QVector<QVariant> valores(FRecords->Layout()->FieldCount());
+  for (int i = 0; i < valores.size(); ++i) valores[i] = StoredValue(ARow, i);
+  return valores;
+}
+
+std::shared_ptr<TRecordStore> TDataSet::ShareRecords() {
+  CheckActive();
+  for (int i = 0; i < RecordCount(); ++i) ResolveDeferred(i);
+  return FRecords;
+}
+
+TRecordStore& TDataSet::Writable() {
+  if (FRecords.use_count() > 1) FRecords = std::make_shared<TRecordStore>(*FRecords);
+  return *FRecords;
+}
+
+QVariant TDataSet::LoadDeferred(int AField, const char*) {
+  throw EDatabaseError(QStringLiteral("El campo '%1' no se puede leer.").arg(FFieldDefs[AField].Name));
+}
 
 int TDataSet::RecNo() const { return FCurrent + 1; }
 
 void TDataSet::SetRecNo(int AValue) {
   CheckActive();
-  if (FRows.empty()) return;
+  if (IsEmpty()) return;
   MoveBy(qBound(1, AValue, RecordCount()) - RecNo());
 }
 
 void TDataSet::First() {
   CheckBrowse("ir al primer registro");
-  FCurrent = FRows.empty() ? -1 : 0;
+  FCurrent = IsEmpty() ? -1 : 0;
   FBof = true;
-  FEof = FRows.empty();
+  FEof = IsEmpty();
   Scrolled();
 }
 
 void TDataSet::Last() {
   CheckBrowse("ir al último registro");
   FCurrent = RecordCount() - 1;
-  FBof = FRows.empty();
+  FBof = IsEmpty();
   FEof = true;
   Scrolled();
 }
@@ -252,11 +298,11 @@ void TDataSet::Scrolled() {
 void TDataSet::Edit() {
   CheckActive();
   if (FState == dsEdit || FState == dsInsert) return;
-  if (FRows.empty()) {
+  if (IsEmpty()) {
     Insert();
     return;
   }
-  FBuffer = FRows[FCurrent];
+  FBuffer = RowValues(FCurrent);
   FModified = false;
   SetState(dsEdit);
 }
@@ -282,18 +328,24 @@ void TDataSet::Post() {
   if (FState != dsEdit && FState != dsInsert)
     throw EDatabaseError(QStringLiteral("El conjunto de datos no está en modo de edición o inserción."));
   DoBeforePost();
-  if (FState == dsEdit) {
-    InternalPost(FBuffer, &FRows[FCurrent]);
-    FRows[FCurrent] = FBuffer;
+  const bool editado = FState == dsEdit;
+  if (editado) {
+    const QVector<QVariant> anteriores = RowValues(FCurrent);
+    InternalPost(FBuffer, &anteriores);
+    Writable().Replace(FCurrent, FBuffer);
   } else {
     InternalPost(FBuffer, nullptr);
-    FRows.insert(FRows.begin() + FInsertAt, FBuffer);
+    Writable().Insert(FInsertAt, FBuffer);
     FCurrent = FInsertAt;
     FBof = FEof = false;
   }
   FBuffer.clear();
   FModified = false;
   SetState(dsBrowse);
+  if (editado)
+    emit RowChanged(FCurrent);
+  else
+    emit RowInserted(FCurrent);
   emit DataSetChanged();
   DoAfterPost();
 }
@@ -312,13 +364,15 @@ void TDataSet::Delete() {
     Cancel();
     return;
   }
-  if (FRows.empty())
+  if (IsEmpty())
     throw EDatabaseError(QStringLiteral("No se puede realizar esta operación en un conjunto de datos vacío."));
   Cancel();
-  InternalDelete(FRows[FCurrent]);
-  FRows.erase(FRows.begin() + FCurrent);
+  InternalDelete(RowValues(FCurrent));
+  const int borrado = FCurrent;
+  Writable().Remove(borrado);
   FCurrent = qMin(FCurrent, RecordCount() - 1);
-  FBof = FEof = FRows.empty();
+  FBof = FEof = IsEmpty();
+  emit RowRemoved(borrado);
   emit DataSetChanged();
   Scrolled();
 }
@@ -356,27 +410,24 @@ void TDataSet::DoAfterScroll() {
   if (AfterScroll) AfterScroll(*this);
 }
 
-void TDataSet::AppendRow(QVector<QVariant> AValues) { FRows.push_back(std::move(AValues)); }
-
 void TDataSet::EmptyRows() {
   Cancel();
-  FRows.clear();
+  if (FRecords) FRecords = std::make_shared<TRecordStore>(FRecords->Layout());
   FCurrent = -1;
   FBof = FEof = true;
   emit DataSetChanged();
 }
 
-void TDataSet::ReplaceCurrentRow(QVector<QVariant> AValues) {
+void TDataSet::ReplaceCurrentRow(const QVector<QVariant>& AValues) {
   if (FCurrent < 0) return;
-  FRows[FCurrent] = std::move(AValues);
+  Writable().Replace(FCurrent, AValues);
+  emit RowChanged(FCurrent);
   emit RecordChanged(nullptr);
 }
 
-const QVector<QVariant>* TDataSet::CurrentRow() const { return FCurrent < 0 ? nullptr : &FRows[FCurrent]; }
-
-QVariant TDataSet::CurrentValue(int AIndex) const {
+QVariant TDataSet::CurrentValue(int AIndex) {
   if (FState == dsEdit || FState == dsInsert) return FBuffer.value(AIndex);
-  return FCurrent < 0 ? QVariant() : FRows[FCurrent].value(AIndex);
+  return FCurrent < 0 ? QVariant() : StoredValue(FCurrent, AIndex);
 }
 
 void TDataSet::SetCurrentValue(TField& AField, const QVariant& AValue) {

@@ -14,6 +14,8 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exception.h"
 
+class TRecordStore;
+
 // A data set's failure: a field or parameter that is not there, a value written outside edit mode, a
 // closed data set asked for its rows.
 class EDatabaseError : public Exception {
@@ -101,8 +103,9 @@ class TField {
 
 // Rows in memory under a cursor, with the state machine of editing. A concrete data set supplies the
 // field definitions and the rows when it opens (InternalOpen) and applies a posted or deleted record to
-// its source (InternalPost, InternalDelete). Observers follow it through its signals; subclasses act at
-// the Do* points, which also fire the matching events.
+// its source (InternalPost, InternalDelete). The rows are held compactly in a record store, which the
+// data set's source gives or which is made from the field definitions. Observers follow it through its
+// signals; subclasses act at the Do* points, which also fire the matching events.
 class TDataSet : public QObject {
   Q_OBJECT
 
@@ -130,6 +133,9 @@ class TDataSet : public QObject {
 
   int RecordCount() const;
   bool IsEmpty() const { return RecordCount() == 0; }
+  // The value of a field in any row (from 0), wherever the cursor stands; a row being edited gives its
+  // edited values.
+  QVariant RowValue(int ARow, int AField);
   // 1-based position of the current record; 0 when there is none.
   int RecNo() const;
   void SetRecNo(int AValue);
@@ -153,6 +159,11 @@ class TDataSet : public QObject {
   TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose, BeforePost, AfterPost, AfterScroll;
   TFilterRecordEvent OnFilterRecord;
 
+  // The rows, for a client data set to take over: every deferred value is read first, so that they no
+  // longer depend on this data set's source. The rows are shared until one side changes them. Raises
+  // EDatabaseError when the data set is closed.
+  std::shared_ptr<TRecordStore> ShareRecords();
+
  signals:
   // Opened, closed, or its rows changed as a whole (post, delete, insert, refresh).
   void DataSetChanged();
@@ -161,14 +172,21 @@ class TDataSet : public QObject {
   // A value of the current record changed; AField is null when the whole record did.
   void RecordChanged(TField* AField);
   void StateChanged();
+  // One row, at that position (from 0), was inserted, removed or changed.
+  void RowInserted(int ARow);
+  void RowRemoved(int ARow);
+  void RowChanged(int ARow);
 
  protected:
-  // Describes the fields (FieldDefs) and loads the rows (AppendRow) of a data set that opens.
+  // Describes the fields (FieldDefs) and gives the rows (SetRecords) of a data set that opens.
   virtual void InternalOpen() {}
   virtual void InternalClose() {}
   // Applies a record being posted (its new values; for an edit, also the old ones) to the source.
   virtual void InternalPost(const QVector<QVariant>& ANewValues, const QVector<QVariant>* AOldValues);
   virtual void InternalDelete(const QVector<QVariant>& AValues);
+  // The value that the deferred reference in a field's data stands for (a blob's content); a data set
+  // whose store holds such references reads them here.
+  virtual QVariant LoadDeferred(int AField, const char* AData);
 
   virtual void DoBeforeOpen();
   virtual void DoAfterOpen();
@@ -178,12 +196,18 @@ class TDataSet : public QObject {
   virtual void DoAfterPost();
   virtual void DoAfterScroll();
 
-  void AppendRow(QVector<QVariant> AValues);
+  // The rows of the data set being opened, given by its source; without them it opens with a store of
+  // its field definitions.
+  void SetRecords(std::shared_ptr<TRecordStore> ARecords) { FRecords = std::move(ARecords); }
+  TRecordStore& Records() const { return *FRecords; }
+  // Every value of a stored row; its deferred values are read into the store first.
+  QVector<QVariant> RowValues(int ARow);
+  // Reads every deferred value of a stored row into the store.
+  void ResolveDeferred(int ARow);
   // Drops every record, leaving the data set open and empty.
   void EmptyRows();
   // Replaces the values of the current record, as when it is read again from the source.
-  void ReplaceCurrentRow(QVector<QVariant> AValues);
-  const QVector<QVariant>* CurrentRow() const;
+  void ReplaceCurrentRow(const QVector<QVariant>& AValues);
 
  private:
   friend class TField;
@@ -194,15 +218,20 @@ class TDataSet : public QObject {
   void CheckActive() const;
   void CheckBrowse(const char* AOperation) const;
   void StartInsert(int APosition);
-  QVariant CurrentValue(int AIndex) const;
+  QVariant CurrentValue(int AIndex);
+  // A value of a stored row, its deferred reference read first.
+  QVariant StoredValue(int ARow, int AField);
+  void Resolve(int ARow, int AField);
   void SetCurrentValue(TField& AField, const QVariant& AValue);
   void Scrolled();
+  // The store, of this data set alone: rows shared with another data set are copied before a change.
+  TRecordStore& Writable();
 
   TDataSetState FState = dsInactive;
   std::vector<TFieldDef> FFieldDefs;
   std::vector<std::unique_ptr<TField>> FFields;
-  std::vector<QVector<QVariant>> FRows;
-  int FCurrent = -1;  // index into FRows; -1 without a record
+  std::shared_ptr<TRecordStore> FRecords;  // while open
+  int FCurrent = -1;                       // the current row; -1 without a record
   bool FBof = true;
   bool FEof = true;
   bool FModified = false;

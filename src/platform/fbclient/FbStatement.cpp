@@ -2,12 +2,37 @@
 
 #include <iberror.h>
 
+#include <cstring>
+
 #include "platform/fbclient/FbError.h"
 
 namespace {
 
 // Descriptors made at first, before the statement says how many values it has.
 constexpr short FirstSqldaSize = 20;
+// Every value of the output message has room for at least a 32-bit integer, so that a copy of the
+// message can hold a reference in place of any value; the message's size is a multiple of 8.
+constexpr int MinimumValueRoom = 4;
+constexpr int MessageAlignment = 8;
+
+int AlignTo(int AValue, int AAlignment) { return (AValue + AAlignment - 1) / AAlignment * AAlignment; }
+
+// The alignment of a value's data in a message, as the client library aligns it.
+int AlignmentOf(short ASqlType) {
+  switch (ASqlType) {
+    case SQL_TEXT:
+    case SQL_BOOLEAN:
+      return 1;
+    case SQL_VARYING:
+    case SQL_SHORT:
+      return 2;
+    case SQL_INT64:
+    case SQL_DOUBLE:
+      return 8;
+    default:
+      return 4;
+  }
+}
 
 TFbStatementType StatementType(qint64 AInfoType) {
   switch (AInfoType) {
@@ -118,21 +143,21 @@ std::unique_ptr<TFbStatement::TSqlda> TFbStatement::DescribeWith(decltype(&::isc
 }
 
 void TFbStatement::AllocateOutputs() {
-  // One buffer holds every value of a row, each at an 8-byte boundary, and every column reports its
-  // NULLs; fetching then allocates nothing but the values it returns.
-  QVector<qsizetype> offsets(FOutputs.size());
-  qsizetype size = 0;
-  for (int i = 0; i < FOutputs.size(); ++i) {
-    offsets[i] = size;
-    size += (FOutputs[i].Length + (FOutputs[i].SqlType == SQL_VARYING ? 2 : 0) + 7) / 8 * 8;
+  // One buffer holds a row as a message: each value at its natural alignment followed by its NULL
+  // indicator, which every column reports. Fetching allocates nothing, and a row is copied whole.
+  int size = 0;
+  for (TFbColumn& output : FOutputs) {
+    output.Offset = AlignTo(size, AlignmentOf(output.SqlType));
+    const int length = output.Length + (output.SqlType == SQL_VARYING ? 2 : 0);
+    output.NullOffset = AlignTo(output.Offset + qMax(length, MinimumValueRoom), 2);
+    size = output.NullOffset + static_cast<int>(sizeof(short));
   }
-  FOutBuffer.fill(char(0), qMax<qsizetype>(size, 1));
-  FOutNulls.fill(0, FOutputs.size());
+  FOutBuffer.fill(char(0), AlignTo(qMax(size, MessageAlignment), MessageAlignment));
   for (int i = 0; i < FOutputs.size(); ++i) {
     XSQLVAR& var = FOutSqlda->Var(i);
     var.sqltype = static_cast<short>(var.sqltype | 1);
-    var.sqldata = FOutBuffer.data() + offsets[i];
-    var.sqlind = &FOutNulls[i];
+    var.sqldata = FOutBuffer.data() + FOutputs[i].Offset;
+    var.sqlind = reinterpret_cast<short*>(FOutBuffer.data() + FOutputs[i].NullOffset);
   }
 }
 
@@ -185,10 +210,9 @@ void TFbStatement::BindInputs(TFbTransactionHandle& ATransaction, const QVector<
   }
 }
 
-bool TFbStatement::Fetch(QVector<QVariant>& ARow) {
+bool TFbStatement::Fetch() {
   if (FRowPending) {
     FRowPending = false;
-    ReadRow(ARow);
     return true;
   }
   if (!FCursorOpen) return false;
@@ -199,14 +223,22 @@ bool TFbStatement::Fetch(QVector<QVariant>& ARow) {
     return false;
   }
   if (result) Raise(status);
-  ReadRow(ARow);
   return true;
 }
 
-void TFbStatement::ReadRow(QVector<QVariant>& ARow) {
+bool TFbStatement::Fetch(QVector<QVariant>& ARow) {
+  if (!Fetch()) return false;
   ARow.resize(FOutputs.size());
-  for (int i = 0; i < FOutputs.size(); ++i)
-    ARow[i] = FOutNulls[i] == -1 ? QVariant() : ReadValue(FOutputs[i], FOutSqlda->Var(i), *FTransaction);
+  for (int i = 0; i < FOutputs.size(); ++i) {
+    const TFbColumn& output = FOutputs[i];
+    const char* data = FOutBuffer.constData() + output.Offset;
+    short indicator;
+    std::memcpy(&indicator, FOutBuffer.constData() + output.NullOffset, sizeof indicator);
+    ARow[i] = indicator == -1   ? QVariant()
+              : output.IsBlob() ? ReadBlobValue(output, data, *FTransaction)
+                                : ReadValue(output, data);
+  }
+  return true;
 }
 
 void TFbStatement::CloseCursor() {

@@ -37,7 +37,12 @@ class TFbStatement {
   // statement with a single row of outputs (EXECUTE PROCEDURE, RETURNING) leaves that row for Fetch.
   // Fetch reads blobs in ATransaction, which must last while the rows are fetched.
   void Execute(TFbTransactionHandle& ATransaction, const QVector<QVariant>& AParams);
-  // The next row into ARow (one value per output); false when there is none left.
+  // The next row into the output message; false when there is none left.
+  bool Fetch();
+  // The output message: each output's data and NULL indicator where its Offset and NullOffset say.
+  const char* Message() const { return FOutBuffer.constData(); }
+  int MessageSize() const { return static_cast<int>(FOutBuffer.size()); }
+  // The next row into ARow (one value per output, blobs read); false when there is none left.
   bool Fetch(QVector<QVariant>& ARow);
   // Closes the open cursor, if any; a cursor that the end of its transaction closed is no error.
   void CloseCursor();
@@ -51,7 +56,6 @@ class TFbStatement {
   std::unique_ptr<TSqlda> DescribeWith(decltype(&::isc_dsql_describe) ADescribe);
   void AllocateOutputs();
   void BindInputs(TFbTransactionHandle& ATransaction, const QVector<QVariant>& AParams);
-  void ReadRow(QVector<QVariant>& ARow);
   QByteArray SqlInfo(char AItem);
   [[noreturn]] void Raise(const ISC_STATUS* AStatus) const;
 
@@ -67,7 +71,6 @@ class TFbStatement {
   QVector<QByteArray> FInValues;
   QVector<short> FInNulls;
   QByteArray FOutBuffer;
-  QVector<short> FOutNulls;
   bool FCursorOpen = false;
   bool FRowPending = false;
 };

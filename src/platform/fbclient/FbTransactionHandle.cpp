@@ -1,6 +1,7 @@
 #include "platform/fbclient/FbTransactionHandle.h"
 
 #include <QRegularExpression>
+#include <atomic>
 
 #include "platform/fbclient/FbError.h"
 
@@ -87,6 +88,8 @@ void TFbTransactionHandle::Start(TFbAttachment& AAttachment, const QByteArray& A
   } teb{AAttachment.Handle(), static_cast<int>(ATpb.size()), ATpb.constData()};
   ISC_STATUS_ARRAY status;
   if (AAttachment.Library().Api().isc_start_multiple(status, &FHandle, 1, &teb)) AAttachment.Raise(status);
+  static std::atomic<quint64> starts{0};
+  FSerial = ++starts;
   FAttachment = &AAttachment;
   FLibrary = &AAttachment.Library();
 }

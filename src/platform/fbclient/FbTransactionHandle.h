@@ -30,6 +30,8 @@ class TFbTransactionHandle {
   void CommitRetaining();
   void RollbackRetaining();
   bool IsActive() const { return FHandle != 0; }
+  // Tells one start from every other: each start of any transaction gives a new number.
+  quint64 Serial() const { return FSerial; }
 
   // Save points, named as SQL identifiers.
   void StartSavepoint(const QString& AName);
@@ -47,4 +49,5 @@ class TFbTransactionHandle {
   TFbAttachment* FAttachment = nullptr;
   TFbClientLibrary* FLibrary = nullptr;
   isc_tr_handle FHandle = 0;
+  quint64 FSerial = 0;
 };

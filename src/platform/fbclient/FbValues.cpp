@@ -5,6 +5,7 @@
 #include <QTime>
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "platform/fbclient/FbBlob.h"
 #include "platform/fbclient/FbError.h"
@@ -27,6 +28,19 @@ T Read(const char* AData) {
   T value;
   std::memcpy(&value, AData, sizeof value);
   return value;
+}
+
+template <typename T>
+bool Write(char* AData, const T& AValue) {
+  std::memcpy(AData, &AValue, sizeof AValue);
+  return true;
+}
+
+// An integer in a type of its size; false when it is out of the type's range.
+template <typename T>
+bool WriteInteger(char* AData, qint64 AValue) {
+  if (AValue < std::numeric_limits<T>::min() || AValue > std::numeric_limits<T>::max()) return false;
+  return Write(AData, static_cast<T>(AValue));
 }
 
 template <typename T>
@@ -130,54 +144,114 @@ TFbColumn DescribeColumn(const XSQLVAR& AVar, const TFbAttachment& AAttachment) 
   return column;
 }
 
-QVariant ReadValue(const TFbColumn& AColumn, const XSQLVAR& AVar, TFbTransactionHandle& ATransaction) {
-  const char* data = AVar.sqldata;
+QVariant ReadValue(const TFbColumn& AColumn, const char* AData) {
   switch (AColumn.Kind) {
     case TFbValueKind::FixedChar:
-      if (AColumn.CharacterSetId == CharacterSetOctets) return QByteArray(data, AVar.sqllen);
-      return DecodeFbText(data, AVar.sqllen, AColumn.Encoding);
+      if (AColumn.CharacterSetId == CharacterSetOctets) return QByteArray(AData, AColumn.Length);
+      return DecodeFbText(AData, AColumn.Length, AColumn.Encoding);
     case TFbValueKind::String: {
-      const auto length = Read<short>(data);
-      if (AColumn.CharacterSetId == CharacterSetOctets) return QByteArray(data + 2, length);
-      return DecodeFbText(data + 2, length, AColumn.Encoding);
+      const auto length = Read<short>(AData);
+      if (AColumn.CharacterSetId == CharacterSetOctets) return QByteArray(AData + 2, length);
+      return DecodeFbText(AData + 2, length, AColumn.Encoding);
     }
     case TFbValueKind::SmallInt:
-      return int{Read<ISC_SHORT>(data)};
+      return int{Read<ISC_SHORT>(AData)};
     case TFbValueKind::Integer:
-      return int{Read<ISC_LONG>(data)};
+      return int{Read<ISC_LONG>(AData)};
     case TFbValueKind::BigInt:
-      return qlonglong{Read<ISC_INT64>(data)};
+      return qlonglong{Read<ISC_INT64>(AData)};
     case TFbValueKind::ScaledNumeric: {
-      const qint64 value = AColumn.SqlType == SQL_SHORT  ? Read<ISC_SHORT>(data)
-                           : AColumn.SqlType == SQL_LONG ? Read<ISC_LONG>(data)
-                                                         : Read<ISC_INT64>(data);
+      const qint64 value = AColumn.SqlType == SQL_SHORT  ? Read<ISC_SHORT>(AData)
+                           : AColumn.SqlType == SQL_LONG ? Read<ISC_LONG>(AData)
+                                                         : Read<ISC_INT64>(AData);
       const int digits = -AColumn.Scale;
       return static_cast<double>(value) / (digits < 19 ? PowersOfTen[digits] : std::pow(10.0, digits));
     }
     case TFbValueKind::Float:
-      return double{Read<float>(data)};
+      return double{Read<float>(AData)};
     case TFbValueKind::Double:
-      return Read<double>(data);
+      return Read<double>(AData);
     case TFbValueKind::Date:
-      return DecodeDate(Read<ISC_DATE>(data));
+      return DecodeDate(Read<ISC_DATE>(AData));
     case TFbValueKind::Time:
-      return DecodeTime(Read<ISC_TIME>(data));
+      return DecodeTime(Read<ISC_TIME>(AData));
     case TFbValueKind::TimeStamp: {
-      const auto value = Read<ISC_TIMESTAMP>(data);
+      const auto value = Read<ISC_TIMESTAMP>(AData);
       return QDateTime(DecodeDate(value.timestamp_date), DecodeTime(value.timestamp_time), Qt::UTC);
     }
     case TFbValueKind::Boolean:
-      return Read<FB_BOOLEAN>(data) != FB_FALSE;
-    case TFbValueKind::TextBlob: {
-      const QByteArray content = ReadBlob(ATransaction, Read<ISC_QUAD>(data));
-      return DecodeFbText(content.constData(), content.size(), AColumn.Encoding);
-    }
+      return Read<FB_BOOLEAN>(AData) != FB_FALSE;
+    case TFbValueKind::TextBlob:
     case TFbValueKind::BinaryBlob:
-      return ReadBlob(ATransaction, Read<ISC_QUAD>(data));
     case TFbValueKind::Null:
       break;
   }
   return {};
+}
+
+QVariant ReadBlobValue(const TFbColumn& AColumn, const char* AData, TFbTransactionHandle& ATransaction) {
+  const QByteArray content = ReadBlob(ATransaction, Read<ISC_QUAD>(AData));
+  if (AColumn.Kind == TFbValueKind::TextBlob)
+    return DecodeFbText(content.constData(), content.size(), AColumn.Encoding);
+  return content;
+}
+
+bool WriteValue(const TFbColumn& AColumn, char* AData, const QVariant& AValue) {
+  switch (AColumn.Kind) {
+    case TFbValueKind::FixedChar:
+    case TFbValueKind::String: {
+      const QByteArray text = AColumn.CharacterSetId == CharacterSetOctets
+                                  ? AValue.toByteArray()
+                                  : EncodeFbText(AValue.toString(), AColumn.Encoding);
+      if (text.size() > AColumn.Length) return false;
+      if (AColumn.Kind == TFbValueKind::String) {
+        const auto length = static_cast<short>(text.size());
+        std::memcpy(AData, &length, sizeof length);
+        std::memcpy(AData + sizeof length, text.constData(), text.size());
+      } else {
+        std::memcpy(AData, text.constData(), text.size());
+        std::memset(AData + text.size(), ' ', AColumn.Length - text.size());
+      }
+      return true;
+    }
+    case TFbValueKind::SmallInt:
+      return WriteInteger<ISC_SHORT>(AData, AValue.toLongLong());
+    case TFbValueKind::Integer:
+      return WriteInteger<ISC_LONG>(AData, AValue.toLongLong());
+    case TFbValueKind::BigInt:
+      return WriteInteger<ISC_INT64>(AData, AValue.toLongLong());
+    case TFbValueKind::ScaledNumeric: {
+      const double scaled = std::round(AValue.toDouble() * std::pow(10.0, -AColumn.Scale));
+      if (!(std::fabs(scaled) < 9.2e18)) return false;
+      const auto value = static_cast<qint64>(scaled);
+      return AColumn.SqlType == SQL_SHORT  ? WriteInteger<ISC_SHORT>(AData, value)
+             : AColumn.SqlType == SQL_LONG ? WriteInteger<ISC_LONG>(AData, value)
+                                           : WriteInteger<ISC_INT64>(AData, value);
+    }
+    case TFbValueKind::Float:
+      return Write(AData, static_cast<float>(AValue.toDouble()));
+    case TFbValueKind::Double:
+      return Write(AData, AValue.toDouble());
+    case TFbValueKind::Date: {
+      const QDate date = AValue.toDate();
+      return date.isValid() && Write(AData, EncodeDate(date));
+    }
+    case TFbValueKind::Time: {
+      const QTime time = AValue.toTime();
+      return time.isValid() && Write(AData, EncodeTime(time));
+    }
+    case TFbValueKind::TimeStamp: {
+      const QDateTime value = AValue.toDateTime();
+      return value.isValid() && Write(AData, ISC_TIMESTAMP{EncodeDate(value.date()), EncodeTime(value.time())});
+    }
+    case TFbValueKind::Boolean:
+      return Write(AData, static_cast<FB_BOOLEAN>(AValue.toBool() ? FB_TRUE : FB_FALSE));
+    case TFbValueKind::TextBlob:
+    case TFbValueKind::BinaryBlob:
+    case TFbValueKind::Null:
+      break;
+  }
+  return false;
 }
 
 TFbInput InputFor(const TFbColumn& AColumn, int AIndex, const QVariant& AValue, TFbTransactionHandle& ATransaction) {

@@ -44,20 +44,33 @@ struct TFbColumn {
   TFbTextEncoding Encoding;  // how its texts travel
   TFbValueKind Kind;
   int Precision;  // for scaled numerics, the digits their storage holds (4, 9 or 18); 0 otherwise
+  // Where an output lies in its statement's message: its data and its 16-bit NULL indicator.
+  int Offset = 0;
+  int NullOffset = 0;
+
+  bool IsBlob() const { return Kind == TFbValueKind::TextBlob || Kind == TFbValueKind::BinaryBlob; }
 };
 
 // What the library describes of a value. Raises EFbError for a type the platform does not handle
 // (arrays).
 TFbColumn DescribeColumn(const XSQLVAR& AVar, const TFbAttachment& AAttachment);
 
-// The value in the data of an output (not NULL); blobs are read in the transaction.
+// The value in the data of an output that is neither NULL nor a blob.
 //
 // CHAR and VARCHAR give QString in the column's encoding (CHAR keeps its trailing blanks; OCTETS give
 // QByteArray), SMALLINT and INTEGER give int and BIGINT qlonglong when their scale is 0, scaled
 // numerics, FLOAT and DOUBLE PRECISION give double, DATE QDate, TIME QTime, TIMESTAMP a QDateTime whose
-// date() and time() are the stored ones (in UTC, so that no time zone moves them), BOOLEAN bool, text
-// blobs QString and other blobs QByteArray.
-QVariant ReadValue(const TFbColumn& AColumn, const XSQLVAR& AVar, TFbTransactionHandle& ATransaction);
+// date() and time() are the stored ones (in UTC, so that no time zone moves them), BOOLEAN bool.
+QVariant ReadValue(const TFbColumn& AColumn, const char* AData);
+
+// The content of the blob whose id is in the data of an output, read in the transaction: QString for a
+// text blob, QByteArray for any other.
+QVariant ReadBlobValue(const TFbColumn& AColumn, const char* AData, TFbTransactionHandle& ATransaction);
+
+// Writes a value into the data of an output as ReadValue reads it, as near as its form allows: a number
+// rounded to the column's scale, a text in the column's encoding. False when the value has no such form:
+// a blob, a text longer than the column, a number beyond the column's range, an invalid date or time.
+bool WriteValue(const TFbColumn& AColumn, char* AData, const QVariant& AValue);
 
 // A parameter's value as the library takes it: the type, sub-type, scale and length to put in the
 // descriptor, and the data.

@@ -50,6 +50,10 @@ class TFbCommand : public QObject {
   const QVector<TFbColumn>& Columns() const;
   // The next row; after an EXECUTE PROCEDURE or a RETURNING, its one row of outputs.
   bool Fetch(QVector<QVariant>& ARow);
+  // The next row into the statement's output message, without converting its values.
+  bool Fetch() { return Statement().Fetch(); }
+  const char* Message() const { return Statement().Message(); }
+  int MessageSize() const { return Statement().MessageSize(); }
   void CloseCursor();
   // Rows inserted, updated or deleted by the last execution.
   int RowsAffected() const;

@@ -1,5 +1,6 @@
 #include "platform/fbdac/FbQuery.h"
 
+#include "platform/data/RecordStore.h"
 #include "platform/fbdac/FbConnection.h"
 #include "platform/fbdac/FbTransaction.h"
 
@@ -22,14 +23,6 @@ int Caracteres(const TFbColumn& AColumna) {
   if (AColumna.CharacterSetId == Utf8) return AColumna.Length / 4;
   if (AColumna.CharacterSetId == UnicodeFss) return AColumna.Length / 3;
   return AColumna.Length;
-}
-
-// A value as the field keeps it: a fixed-length text loses its trailing blanks.
-QVariant ValorLeido(TFieldType ATipo, const QVariant& AValor) {
-  if (ATipo != ftFixedChar || AValor.isNull()) return AValor;
-  QString texto = AValor.toString();
-  while (texto.endsWith(QLatin1Char(' '))) texto.chop(1);
-  return texto;
 }
 
 }  // namespace
@@ -98,21 +91,33 @@ void TFbQuery::InternalOpen() {
     throw EDatabaseError(QStringLiteral("La instrucción SQL no devuelve registros."));
   }
   FieldDefs().clear();
-  QVector<int> fijos;
+  QVector<TFieldType> tipos;
   for (const TFbColumn& columna : FCommand->Columns()) {
-    const TFieldType tipo = Connection()->FieldTypeOf(columna);
-    if (tipo == ftFixedChar) fijos << static_cast<int>(FieldDefs().size());
+    tipos << Connection()->FieldTypeOf(columna);
     const QString origen = columna.Relation.isEmpty() ? QString() : columna.Relation + QLatin1Char('.') + columna.Field;
-    FieldDefs().push_back({columna.Name, tipo, Caracteres(columna), origen});
+    FieldDefs().push_back({columna.Name, tipos.last(), Caracteres(columna), origen});
   }
   if (FOptions->DefaultValues) LeerDefaults();
-  QVector<QVariant> fila;
-  while (FCommand->Fetch(fila)) {
-    for (const int i : fijos) fila[i] = ValorLeido(ftFixedChar, fila[i]);
-    AppendRow(std::move(fila));
-    fila = QVector<QVariant>();
+  FFormato = std::make_shared<TFbRecordLayout>(FCommand->Columns(), FCommand->MessageSize(), tipos);
+  auto filas = std::make_shared<TRecordStore>(FFormato);
+  SetRecords(filas);
+  // Blobs are read in the transaction that fetched their rows, while it lasts.
+  FTransaccionLectura = Transaction();
+  FInicioLectura = FTransaccionLectura->Handle().Serial();
+  while (FCommand->Fetch()) {
+    filas->AppendCopy(FCommand->Message());
+    if (!FOptions->DeferredBlobRead) ResolveDeferred(filas->Count() - 1);
   }
   FCommand->CloseCursor();
+}
+
+QVariant TFbQuery::LoadDeferred(int AField, const char* AData) {
+  if (!FTransaccionLectura || !FTransaccionLectura->Active() ||
+      FTransaccionLectura->Handle().Serial() != FInicioLectura)
+    throw EDatabaseError(QStringLiteral("No se puede leer el campo '%1': terminó la transacción en que se leyó su "
+                                        "registro.")
+                             .arg(FieldDefs()[AField].Name));
+  return ReadBlobValue(FFormato->Column(AField), AData, FTransaccionLectura->Handle());
 }
 
 void TFbQuery::InternalClose() {
@@ -191,21 +196,21 @@ void TFbQuery::EjecutarCambio(const TStrings& ASql, const QString& AAccion, cons
 }
 
 void TFbQuery::RefreshRecord() {
-  const QVector<QVariant>* actual = CurrentRow();
-  if (!Active() || !actual) return;
+  if (!Active() || RecNo() == 0) return;
   if (SQLRefresh.Count() == 0)
     throw EDatabaseError(QStringLiteral("No se ha definido la instrucción para leer de nuevo el registro."));
+  const QVector<QVariant> actual = RowValues(RecNo() - 1);
   TFbCommand lectura(Connection(), Transaction(), SQLRefresh.Lines());
-  TomarDelRegistro(lectura, *actual, *actual);
+  TomarDelRegistro(lectura, actual, actual);
   lectura.Execute();
   QVector<QVariant> fila;
   const bool encontrado = lectura.Fetch(fila);
   const QVector<TFbColumn> columnas = lectura.Columns();
   lectura.CloseCursor();
   if (!encontrado) throw EDatabaseError(QStringLiteral("No se encontró el registro al leerlo de nuevo."));
-  QVector<QVariant> valores = *actual;
+  QVector<QVariant> valores = actual;
   for (int i = 0; i < columnas.size(); ++i)
     if (const TField* campo = FindField(columnas[i].Name))
-      valores[campo->Index()] = ValorLeido(campo->DataType(), fila[i]);
-  ReplaceCurrentRow(std::move(valores));
+      valores[campo->Index()] = ValorDeCampo(campo->DataType(), fila[i]);
+  ReplaceCurrentRow(valores);
 }

@@ -8,6 +8,7 @@
 
 #include "platform/data/DataSet.h"
 #include "platform/fbdac/FbCommand.h"
+#include "platform/fbdac/FbRecordLayout.h"
 #include "platform/rtl/Strings.h"
 
 // How a Firebird data set reads, shows and writes its rows.
@@ -28,10 +29,12 @@ class TFbDataSetOptions {
   bool AutoPrepare = false;
   // RowsAffected is counted after each execution; -1 otherwise.
   bool QueryRowsAffected = true;
-  // Kept for the suite's settings: blobs are always read whole with their row.
+  // A blob's content is read when its field is first read, in the transaction that fetched its row,
+  // and kept; without it, with its row.
+  bool DeferredBlobRead = false;
+  // Kept for the suite's settings: a blob read is kept whole with its row.
   bool CacheBlobs = true;
   bool CacheArrays = true;
-  bool DeferredBlobRead = false;
   // Preparing a stored procedure asks the server for its parameters.
   bool DescribeParams = false;
 };
@@ -91,6 +94,8 @@ class TFbQuery : public TDataSet {
   void InternalClose() override;
   void InternalPost(const QVector<QVariant>& ANewValues, const QVector<QVariant>* AOldValues) override;
   void InternalDelete(const QVector<QVariant>& AValues) override;
+  // Reads a blob in the transaction that fetched its row; raises EDatabaseError once that has ended.
+  QVariant LoadDeferred(int AField, const char* AData) override;
 
  private:
   void TomarDelRegistro(TFbCommand& ACommand, const QVector<QVariant>& ANuevos,
@@ -107,4 +112,7 @@ class TFbQuery : public TDataSet {
   QPointer<TDataSource> FMasterSource;
   QMetaObject::Connection FEnlaceMaestro;
   int FRowsAffected = -1;
+  std::shared_ptr<const TFbRecordLayout> FFormato;  // of the rows read
+  QPointer<TFbTransaction> FTransaccionLectura;
+  quint64 FInicioLectura = 0;
 };

@@ -62,6 +62,24 @@ TEST_F(ClientDataSetConProveedor, OpeningTakesTheFieldsAndEveryRowWhichStayAfter
   EXPECT_EQ(cliente.FieldByName("NOMBRE").AsString(), "Cambiado");
 }
 
+TEST_F(ClientDataSetConProveedor, EitherSideChangesOnlyItsOwnRows) {
+  cliente.SetProvider(&proveedor);
+  cliente.Open();
+  cliente.Edit();
+  cliente.FieldByName("NOMBRE").SetAsString("Del cliente");
+  cliente.Post();
+  origen.Last();
+  origen.Delete();
+  Agregar(3, "Tres");
+
+  EXPECT_EQ(origen.RecordCount(), 2);
+  EXPECT_EQ(origen.RowValue(0, 1).toString(), "Uno");
+  EXPECT_EQ(origen.RowValue(1, 0).toInt(), 3);
+  ASSERT_EQ(cliente.RecordCount(), 2);
+  EXPECT_EQ(cliente.RowValue(0, 1).toString(), "Del cliente");
+  EXPECT_EQ(cliente.RowValue(1, 0).toInt(), 2);
+}
+
 TEST_F(ClientDataSetConProveedor, OpeningAgainTakesTheRowsTheSourceHasThen) {
   cliente.SetProvider(&proveedor);
   cliente.Open();

@@ -128,6 +128,116 @@ TEST_F(Tabla, CloseForgetsTheRowsAndTheFields) {
   EXPECT_TRUE(tabla.IsEmpty());
 }
 
+TEST(Registros, EveryTypeKeepsTheValueWrittenWhetherItFitsTheRecordOrNot) {
+  const QDateTime momento(QDate(2024, 5, 10), QTime(13, 30, 5, 123));
+  const struct {
+    TFieldType tipo;
+    int tamano;
+    QVariant valor;
+  } casos[] = {
+      {ftString, 5, QString("Año")},
+      {ftString, 5, QString("")},
+      {ftString, 5, QString("más de cinco")},  // longer than its field: kept apart, whole
+      {ftString, 0, QString("sin tamaño")},
+      {ftFixedChar, 3, QString("AB ")},
+      {ftSmallint, 0, -7},
+      {ftInteger, 0, 2147483647},
+      {ftLargeint, 0, qlonglong(-9000000000LL)},
+      {ftBoolean, 0, true},
+      {ftFloat, 0, 0.1},
+      {ftBCD, 0, 1234.56},
+      {ftDate, 0, QDate(1899, 12, 30)},
+      {ftTime, 0, QTime(23, 59, 59, 999)},
+      {ftDateTime, 0, momento},
+      {ftDateTime, 0, momento.toUTC()},
+      {ftMemo, 0, QString("línea 1\r\nlínea 2")},
+      {ftBlob, 0, QByteArray("\x00\x01\xff", 3)},
+  };
+  for (const auto& caso : casos) {
+    TDataSet tabla;
+    tabla.FieldDefs() = {{"ID", ftInteger, 0}, {"VALOR", caso.tipo, caso.tamano}};
+    tabla.Open();
+    for (int id = 1; id <= 3; ++id) {
+      tabla.Append();
+      tabla.FieldByName("ID").SetAsInteger(id);
+      tabla.FieldByName("VALOR").SetValue(id == 2 ? QVariant() : caso.valor);
+      tabla.Post();
+    }
+    for (int fila = 0; fila < 3; ++fila) {
+      const QVariant esperado = fila == 1 ? QVariant() : caso.valor;
+      const QVariant leido = tabla.RowValue(fila, 1);
+      EXPECT_EQ(leido.isNull(), esperado.isNull()) << caso.tipo << " " << fila;
+      EXPECT_EQ(leido.metaType(), esperado.metaType()) << caso.tipo;
+      EXPECT_EQ(leido, esperado) << caso.tipo;
+    }
+  }
+}
+
+TEST(Registros, InsertingAndDeletingInTheMiddleKeepsEveryOtherRow) {
+  TDataSet tabla;
+  tabla.FieldDefs() = {{"ID", ftInteger, 0}, {"NOMBRE", ftString, 4}};
+  tabla.Open();
+  QList<int> ids;
+  const auto nombre = [](int AId) { return AId % 3 == 0 ? QString("nombre largo %1").arg(AId) : QString::number(AId); };
+  for (int id = 0; id < 3000; ++id) {
+    tabla.Append();
+    tabla.FieldByName("ID").SetAsInteger(id);
+    tabla.FieldByName("NOMBRE").SetAsString(nombre(id));
+    tabla.Post();
+    ids << id;
+  }
+  // Every other row goes, and new ones, long names among them, take the freed places.
+  for (int fila = 2999; fila >= 0; fila -= 2) {
+    tabla.SetRecNo(fila + 1);
+    tabla.Delete();
+    ids.removeAt(fila);
+  }
+  for (int id = 3000; id < 3600; ++id) {
+    tabla.SetRecNo(id % 700 + 1);
+    tabla.Insert();
+    tabla.FieldByName("ID").SetAsInteger(id);
+    tabla.FieldByName("NOMBRE").SetAsString(nombre(id));
+    tabla.Post();
+    ids.insert(id % 700, id);
+  }
+  ASSERT_EQ(tabla.RecordCount(), ids.size());
+  for (int fila = 0; fila < ids.size(); ++fila) {
+    ASSERT_EQ(tabla.RowValue(fila, 0).toInt(), ids[fila]) << fila;
+    ASSERT_EQ(tabla.RowValue(fila, 1).toString(), nombre(ids[fila])) << fila;
+  }
+}
+
+TEST_F(Tabla, EachRowThatChangesIsToldByItsPositionAndReadWithoutMovingTheCursor) {
+  Agregar(1, "uno");
+  Agregar(3, "tres");
+  QStringList avisos;
+  QObject::connect(&tabla, &TDataSet::RowInserted, [&avisos](int f) { avisos << QString("insertada %1").arg(f); });
+  QObject::connect(&tabla, &TDataSet::RowRemoved, [&avisos](int f) { avisos << QString("quitada %1").arg(f); });
+  QObject::connect(&tabla, &TDataSet::RowChanged, [&avisos](int f) { avisos << QString("cambiada %1").arg(f); });
+
+  tabla.Last();
+  tabla.Insert();
+  tabla.FieldByName("NOMBRE").SetAsString("dos");
+  tabla.Post();
+  tabla.First();
+  tabla.Edit();
+  tabla.FieldByName("NOMBRE").SetAsString("UNO");
+  EXPECT_EQ(tabla.RowValue(0, 1).toString(), "UNO");  // the row being edited shows its edited values
+  tabla.Cancel();
+  tabla.Edit();
+  tabla.FieldByName("NOMBRE").SetAsString("Uno");
+  tabla.Post();
+  tabla.Last();
+  tabla.Delete();
+  EXPECT_EQ(avisos, (QStringList{"insertada 1", "cambiada 0", "quitada 2"}));
+
+  tabla.First();
+  EXPECT_EQ(tabla.RowValue(1, 1).toString(), "dos");
+  EXPECT_EQ(tabla.RecNo(), 1);
+  EXPECT_THROW(tabla.RowValue(2, 0), EDatabaseError);
+  EXPECT_THROW(tabla.RowValue(0, 3), EDatabaseError);
+}
+
 // Records what a data link is told.
 class Enlace : public TDataLink {
  public:

@@ -276,6 +276,22 @@ TEST_F(FbValueTest, EveryKindOfValueMakesTheRoundTrip) {
     EXPECT_EQ(fila[i + 1].typeId(), caso.leido.typeId()) << caso.tipo.toStdString();
     EXPECT_EQ(fila[i + 1], caso.leido) << caso.tipo.toStdString() << ": " << fila[i + 1].toString().toStdString();
   }
+  // Writing back what was read gives the bytes the server wrote; a blob's content has no form there.
+  const QByteArray mensaje(consulta.Message(), consulta.MessageSize());
+  for (int i = 0; i < columnas; ++i) {
+    const TFbColumn& columna = consulta.Outputs()[i + 1];
+    QByteArray copia(mensaje.size(), '\x55');
+    char* datos = copia.data() + columna.Offset;
+    if (columna.IsBlob()) {
+      EXPECT_FALSE(WriteValue(columna, datos, CasosDeValor[i].leido)) << CasosDeValor[i].tipo.toStdString();
+      continue;
+    }
+    ASSERT_TRUE(WriteValue(columna, datos, CasosDeValor[i].leido)) << CasosDeValor[i].tipo.toStdString();
+    EXPECT_EQ(ReadValue(columna, datos), CasosDeValor[i].leido) << CasosDeValor[i].tipo.toStdString();
+    const int bytes = columna.SqlType == SQL_VARYING ? 2 + *reinterpret_cast<const short*>(datos) : columna.Length;
+    EXPECT_EQ(copia.mid(columna.Offset, bytes), mensaje.mid(columna.Offset, bytes))
+        << CasosDeValor[i].tipo.toStdString();
+  }
   ASSERT_TRUE(consulta.Fetch(fila));
   for (int i = 0; i < columnas; ++i) EXPECT_FALSE(fila[i + 1].isValid()) << CasosDeValor[i].tipo.toStdString();
   EXPECT_FALSE(consulta.Fetch(fila));
@@ -291,6 +307,24 @@ TEST_F(FbValueTest, EveryKindOfValueMakesTheRoundTrip) {
     EXPECT_EQ(filas[0][0], caso.leido) << literal.toStdString();
     EXPECT_EQ(filas[0][1], QStringLiteral("S")) << literal.toStdString();
   }
+}
+
+TEST_F(FbClientTest, AValueWithoutTheFormOfItsColumnIsNotWritten) {
+  TFbAttachment conexion;
+  Conectar(conexion);
+  TFbTransactionHandle transaccion;
+  transaccion.Start(conexion, BuildTpb(LeerEscribir));
+  TFbStatement consulta;
+  consulta.Prepare(conexion, transaccion,
+                   "SELECT CAST(NULL AS VARCHAR(3)), CAST(NULL AS CHAR(2)), CAST(NULL AS SMALLINT), "
+                   "CAST(NULL AS NUMERIC(4,2)), CAST(NULL AS DATE), CAST(NULL AS TIMESTAMP) FROM RDB$DATABASE");
+  const QVariant casos[] = {QStringLiteral("ABCD"), QStringLiteral("ABC"), 32768, 327.68, QDate(), QDateTime()};
+  QByteArray mensaje(consulta.MessageSize(), '\0');
+  for (int i = 0; i < consulta.Outputs().size(); ++i)
+    EXPECT_FALSE(WriteValue(consulta.Outputs()[i], mensaje.data() + consulta.Outputs()[i].Offset, casos[i])) << i;
+  // Each value has room for at least four bytes, and the message's size is a multiple of eight.
+  for (const TFbColumn& columna : consulta.Outputs()) EXPECT_GE(columna.NullOffset - columna.Offset, 4);
+  EXPECT_EQ(consulta.MessageSize() % 8, 0);
 }
 
 TEST_F(FbClientTest, ColumnsAreDescribed) {

@@ -3,6 +3,7 @@
 #include "fixtures/BasesDePrueba.h"
 #include "fixtures/CarpetaTrabajo.h"
 #include "fixtures/ImprimirQt.h"
+#include "platform/data/ClientDataSet.h"
 #include "platform/fbdac/FbCommand.h"
 #include "platform/fbdac/FbConnection.h"
 #include "platform/fbdac/FbQuery.h"
@@ -70,7 +71,14 @@ TEST(FbTransaction, ParameterBlockOfEachIsolationLevel) {
 class Componentes : public ::testing::Test {
  protected:
   void SetUp() override {
-    CrearBaseDatos(ruta, "INSERT INTO CLIENTES VALUES (2, 'Dos', 20);\nCOMMIT;\n");
+    CrearBaseDatos(ruta,
+                   "INSERT INTO CLIENTES VALUES (2, 'Dos', 20);\n"
+                   "CREATE TABLE DOCS (ID INTEGER NOT NULL PRIMARY KEY, NOTAS BLOB SUB_TYPE TEXT, "
+                   "FOTO BLOB SUB_TYPE BINARY, CHICO SMALLINT, IMPORTE NUMERIC(9, 2), FLOTANTE FLOAT, FECHA DATE, "
+                   "HORA TIME, MOMENTO TIMESTAMP, ACTIVO BOOLEAN, CLAVE CHAR(3), NOMBRE VARCHAR(5), GRANDE BIGINT);\n"
+                   "INSERT INTO DOCS (ID, NOTAS, FOTO, CLAVE) VALUES (1, 'nota uno', x'0102', 'A');\n"
+                   "INSERT INTO DOCS (ID, NOTAS) VALUES (2, 'nota dos');\n"
+                   "COMMIT;\n");
     bd.Database = ruta;
     bd.Username = "SYSDBA";
     bd.Options().Charset = "ISO8859_1";
@@ -156,6 +164,93 @@ TEST_F(Componentes, APostOrDeleteWithoutItsStatementRaisesAndChangesNothing) {
   EXPECT_EQ(q.RecordCount(), 2);
   EXPECT_EQ(q.FieldByName("ID").AsInteger(), 1);
   EXPECT_EQ(Clientes(), 2);
+}
+
+TEST_F(Componentes, ADeferredBlobIsReadWhenItsFieldIsInTheTransactionThatFetchedItsRow) {
+  const QString terminada = "No se puede leer el campo 'NOTAS': terminó la transacción en que se leyó su registro.";
+  for (const bool diferido : {true, false}) {
+    TFbQuery q;
+    q.Options().DeferredBlobRead = diferido;
+    q.SetConnection(&bd);
+    q.SQL().SetText("SELECT ID, NOTAS, FOTO FROM DOCS ORDER BY ID");
+    q.Open();
+    EXPECT_EQ(q.FieldByName("NOTAS").AsString(), "nota uno");
+    t.CommitRetaining();  // the transaction goes on
+    EXPECT_EQ(q.FieldByName("FOTO").AsBytes(), QByteArray("\x01\x02", 2));
+    t.Commit();
+    EXPECT_EQ(q.FieldByName("NOTAS").AsString(), "nota uno");  // read already: kept
+    q.Next();
+    EXPECT_TRUE(q.FieldByName("FOTO").IsNull());  // a NULL blob has nothing to read
+    t.StartTransaction();                         // another transaction is not the one that fetched the row
+    if (diferido) {
+      try {
+        q.FieldByName("NOTAS").AsString();
+        ADD_FAILURE() << "read after its transaction ended";
+      } catch (const EDatabaseError& e) {
+        EXPECT_EQ(e.Message(), terminada);
+      }
+    } else {
+      EXPECT_EQ(q.FieldByName("NOTAS").AsString(), "nota dos");  // read with its row
+    }
+    t.Commit();
+  }
+}
+
+TEST_F(Componentes, TheRowsOfAQueryKeepEveryValueWrittenAsItWasWritten) {
+  TFbQuery q;
+  q.SetConnection(&bd);
+  q.SQL().SetText("SELECT * FROM DOCS WHERE ID = 1");
+  q.Open();
+  TDataSetProvider proveedor;
+  proveedor.SetDataSet(&q);
+  TClientDataSet cliente;
+  cliente.SetProvider(&proveedor);
+  cliente.Open();
+  q.Close();
+  EXPECT_EQ(cliente.FieldByName("CLAVE").AsString(), "A");
+
+  const QDateTime momento(QDate(2024, 5, 10), QTime(13, 30, 5, 123));
+  // Values that take the form of their column in the row, and values that do not: these are kept
+  // apart as they were written, for the database to judge when they are sent.
+  const struct {
+    const char* campo;
+    QVariant valor;
+  } casos[] = {
+      {"CHICO", -7},
+      {"CHICO", 70000},
+      {"IMPORTE", 12.5},
+      {"IMPORTE", 12.345},
+      {"IMPORTE", 1e12},
+      {"FLOTANTE", 0.5},
+      {"FLOTANTE", 0.1},
+      {"GRANDE", qlonglong(-9000000000LL)},
+      {"FECHA", QDate(2024, 5, 10)},
+      {"HORA", QTime(13, 30, 5, 123)},
+      {"MOMENTO", momento},
+      {"ACTIVO", true},
+      {"CLAVE", QString("AB")},
+      {"CLAVE", QString("AB ")},
+      {"CLAVE", QString("ABCD")},
+      {"NOMBRE", QString("Año")},
+      {"NOMBRE", QString("\u0132sel")},  // not in ISO8859_1
+      {"NOMBRE", QString("demasiado largo")},
+      {"NOTAS", QString("otra nota")},
+      {"FOTO", QByteArray("\x00\xff", 2)},
+  };
+  for (const auto& caso : casos) {
+    cliente.Edit();
+    cliente.FieldByName(caso.campo).SetValue(caso.valor);
+    cliente.Post();
+    const QVariant leido = cliente.FieldByName(caso.campo).Value();
+    if (caso.valor.typeId() == QMetaType::QDateTime) {
+      EXPECT_EQ(leido.toDateTime().date(), momento.date());
+      EXPECT_EQ(leido.toDateTime().time(), momento.time());
+    } else {
+      EXPECT_EQ(leido, caso.valor) << caso.campo;
+    }
+  }
+  EXPECT_EQ(cliente.FieldByName("ID").AsInteger(), 1);
+  EXPECT_EQ(cliente.FieldByName("CHICO").AsInteger(), 70000);
 }
 
 TEST_F(Componentes, ADetailFollowsItsMaster) {

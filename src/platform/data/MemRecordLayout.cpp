@@ -1,0 +1,146 @@
+#include "platform/data/MemRecordLayout.h"
+
+#include <QDateTime>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+template <typename T>
+T Leer(const char* AData) {
+  T valor;
+  std::memcpy(&valor, AData, sizeof valor);
+  return valor;
+}
+
+template <typename T>
+bool Escribir(char* AData, const T& AValor) {
+  std::memcpy(AData, &AValor, sizeof AValor);
+  return true;
+}
+
+// The Julian day of a valid date that fits in 32 bits.
+bool DiaJuliano(const QDate& AFecha, qint32& ADia) {
+  const qint64 dia = AFecha.toJulianDay();
+  if (!AFecha.isValid() || dia < std::numeric_limits<qint32>::min() || dia > std::numeric_limits<qint32>::max())
+    return false;
+  ADia = static_cast<qint32>(dia);
+  return true;
+}
+
+bool EsTexto(TFieldType ATipo) { return ATipo == ftString || ATipo == ftFixedChar; }
+
+// A date and time: its day, its milliseconds and whether it is in UTC.
+struct Momento {
+  qint32 Dia;
+  qint32 Ms;
+  bool Utc;
+};
+
+}  // namespace
+
+TMemRecordLayout::TMemRecordLayout(const std::vector<TFieldDef>& AFieldDefs) {
+  for (const TFieldDef& def : AFieldDefs) {
+    const int caracteres = EsTexto(def.DataType) ? def.Size : 0;
+    FCampos.push_back({def.DataType, caracteres});
+    switch (def.DataType) {
+      case ftString:
+      case ftFixedChar:
+        AddSlot(static_cast<int>(sizeof(quint16)) + caracteres * static_cast<int>(sizeof(char16_t)), 2);
+        break;
+      case ftSmallint:
+      case ftInteger:
+      case ftDate:
+      case ftTime:
+        AddSlot(4, 4);
+        break;
+      case ftLargeint:
+      case ftFloat:
+      case ftBCD:
+        AddSlot(8, 8);
+        break;
+      case ftBoolean:
+        AddSlot(1, 1);
+        break;
+      case ftDateTime:
+        AddSlot(static_cast<int>(sizeof(Momento)), 4);
+        break;
+      case ftMemo:
+      case ftWideMemo:
+      case ftBlob:
+      case ftUnknown:
+        AddSlot(0, 4);
+        break;
+    }
+  }
+  Finish();
+}
+
+QVariant TMemRecordLayout::Read(int AField, const char* AData) const {
+  switch (FCampos[AField].Tipo) {
+    case ftString:
+    case ftFixedChar:
+      return QString(reinterpret_cast<const QChar*>(AData + sizeof(quint16)), Leer<quint16>(AData));
+    case ftSmallint:
+    case ftInteger:
+      return Leer<qint32>(AData);
+    case ftLargeint:
+      return qlonglong{Leer<qint64>(AData)};
+    case ftFloat:
+    case ftBCD:
+      return Leer<double>(AData);
+    case ftBoolean:
+      return Leer<bool>(AData);
+    case ftDate:
+      return QDate::fromJulianDay(Leer<qint32>(AData));
+    case ftTime:
+      return QTime::fromMSecsSinceStartOfDay(Leer<qint32>(AData));
+    case ftDateTime: {
+      const auto momento = Leer<Momento>(AData);
+      return QDateTime(QDate::fromJulianDay(momento.Dia), QTime::fromMSecsSinceStartOfDay(momento.Ms),
+                       momento.Utc ? Qt::UTC : Qt::LocalTime);
+    }
+    default:
+      return {};
+  }
+}
+
+bool TMemRecordLayout::Write(int AField, char* AData, const QVariant& AValue) const {
+  const Campo& campo = FCampos[AField];
+  switch (campo.Tipo) {
+    case ftString:
+    case ftFixedChar: {
+      const QString texto = AValue.toString();
+      if (texto.size() > campo.Caracteres) return false;
+      Escribir(AData, static_cast<quint16>(texto.size()));
+      std::memcpy(AData + sizeof(quint16), texto.constData(), texto.size() * sizeof(char16_t));
+      return true;
+    }
+    case ftSmallint:
+    case ftInteger:
+      return Escribir(AData, static_cast<qint32>(AValue.toInt()));
+    case ftLargeint:
+      return Escribir(AData, static_cast<qint64>(AValue.toLongLong()));
+    case ftFloat:
+    case ftBCD:
+      return Escribir(AData, AValue.toDouble());
+    case ftBoolean:
+      return Escribir(AData, AValue.toBool());
+    case ftDate: {
+      qint32 dia;
+      return DiaJuliano(AValue.toDate(), dia) && Escribir(AData, dia);
+    }
+    case ftTime: {
+      const QTime hora = AValue.toTime();
+      return hora.isValid() && Escribir(AData, static_cast<qint32>(hora.msecsSinceStartOfDay()));
+    }
+    case ftDateTime: {
+      const QDateTime momento = AValue.toDateTime();
+      qint32 dia;
+      return momento.isValid() && DiaJuliano(momento.date(), dia) &&
+             Escribir(AData, Momento{dia, momento.time().msecsSinceStartOfDay(), momento.timeSpec() == Qt::UTC});
+    }
+    default:
+      return false;
+  }
+}

@@ -1,0 +1,28 @@
+#include "platform/data/RecordLayout.h"
+
+#include <QtGlobal>
+
+namespace {
+
+// Room for the number of a value kept apart.
+constexpr int MinimumData = 4;
+constexpr int IndicatorSize = 2;
+constexpr int RecordAlignment = 8;
+
+int AlignUp(int AValue, int AAlignment) { return (AValue + AAlignment - 1) / AAlignment * AAlignment; }
+
+}  // namespace
+
+void TRecordLayout::SetSlots(const QVector<TFieldSlot>& ASlots, int ARecordSize) {
+  FSlots = ASlots;
+  FRecordSize = ARecordSize;
+}
+
+void TRecordLayout::AddSlot(int ASize, int AAlignment, bool ADeferred) {
+  const int offset = AlignUp(FRecordSize, AAlignment);
+  const int nullOffset = AlignUp(offset + qMax(ASize, MinimumData), IndicatorSize);
+  FSlots.append({offset, nullOffset, ADeferred});
+  FRecordSize = nullOffset + IndicatorSize;
+}
+
+void TRecordLayout::Finish() { FRecordSize = AlignUp(qMax(FRecordSize, RecordAlignment), RecordAlignment); }
