@@ -1,5 +1,9 @@
-// Converts a company of about 200 MB through MigrarBD against the bare gbak backup and restore of the
-// same file, and lists 100 companies through ObtenerEmpresasConfig against 100 bare gstat runs.
+// Converts a company of about 200 MB through MigrarBD against the bare gbak backup (through this
+// machine's server, as the engine reads it) and restore of the same file, and lists 100 companies through
+// ObtenerEmpresasConfig against 100 bare gstat runs. The runs of all four take turns over the repetitions,
+// and the medians are compared. The server on 127.0.0.1 must run, with QOV_SYSDBA_PASSWORD its password.
+//
+//   conversion_bench [--repeticiones=5] [Google Benchmark's options]
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -7,10 +11,13 @@
 #include <QDir>
 #include <QFile>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
+#include <vector>
 
-#include "ReporteRazon.h"
+#include "ReporteMedianas.h"
 #include "core/engine/FirebirdProc.h"
+#include "core/util/CadenaConexion.h"
 #include "fixtures/BasesDePrueba.h"
 #include "fixtures/CarpetaDatos.h"
 #include "fixtures/CarpetaTrabajo.h"
@@ -81,7 +88,7 @@ void ConvertirConMigrarBD(benchmark::State& AEstado) {
     QDir(Entorno::Uno().carpeta.Log()).removeRecursively();
     TqovFirebirdProc proc;
     AEstado.ResumeTiming();
-    proc.MigrarBD(caller, datos, "GRANDE", "SYSDBA", "masterkey", HerramientaFirebird3("gbak"), "", false);
+    proc.MigrarBD(caller, datos, "GRANDE", "SYSDBA", ClaveSysdbaServidor(), HerramientaFirebird3("gbak"), "", false);
   }
 }
 
@@ -92,10 +99,10 @@ void RespaldarYRestaurarConGbak(benchmark::State& AEstado) {
     const QString datos = NuevaCarpetaDatos("gbak");
     AEstado.ResumeTiming();
     ProcessHandle proceso = 0;
-    if (EjecutarProceso(
-            {gbak,
-             {"-b", "-t", "-user", "SYSDBA", "-password", "masterkey", datos + "GRANDE.fdb", datos + "GRANDE.fbk"}},
-            proceso) != 0 ||
+    if (EjecutarProceso({gbak,
+                         {"-b", "-t", "-user", "SYSDBA", "-password", ClaveSysdbaServidor(),
+                          CadenaConexion({}, datos + "GRANDE.fdb"), datos + "GRANDE.fbk"}},
+                        proceso) != 0 ||
         EjecutarProceso({gbak,
                          {"-c", "-replace", "-p", "8192", "-user", "SYSDBA", "-password", "quorbiled",
                           datos + "GRANDE.fbk", datos + "GRANDE_ODS12.fdb"}},
@@ -110,7 +117,7 @@ void ListarConObtenerEmpresasConfig(benchmark::State& AEstado) {
   TqovFirebirdProc proc;
   TMemTable tabla;
   tabla.FieldDefs() = {{"SELECCIONADO", ftString, 20}, {"NOMBRE_CORTO", ftString, 50}};
-  for (auto _ : AEstado) proc.ObtenerEmpresasConfig(caller, tabla, e.listado, "SYSDBA", "masterkey", "");
+  for (auto _ : AEstado) proc.ObtenerEmpresasConfig(caller, tabla, e.listado, "SYSDBA", ClaveSysdbaServidor(), "");
 }
 
 void SondearConGstat(benchmark::State& AEstado) {
@@ -127,19 +134,32 @@ void SondearConGstat(benchmark::State& AEstado) {
     }
 }
 
-BENCHMARK(RespaldarYRestaurarConGbak)->Unit(benchmark::kSecond)->Iterations(3);
-BENCHMARK(ConvertirConMigrarBD)->Unit(benchmark::kSecond)->Iterations(3);
-BENCHMARK(SondearConGstat)->Unit(benchmark::kMillisecond);
-BENCHMARK(ListarConObtenerEmpresasConfig)->Unit(benchmark::kMillisecond);
+void Registrar(const char* ANombre, void (*AFuncion)(benchmark::State&), benchmark::TimeUnit AUnidad,
+               int ARepeticiones) {
+  benchmark::RegisterBenchmark(ANombre, AFuncion)
+      ->Unit(AUnidad)
+      ->Iterations(1)
+      ->Repetitions(ARepeticiones)
+      ->DisplayAggregatesOnly(true);
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  int repeticiones = 5;
+  for (int i = 1; i < argc; ++i)
+    if (std::strncmp(argv[i], "--repeticiones=", 15) == 0) repeticiones = std::atoi(argv[i] + 15);
+  Registrar("RespaldarYRestaurarConGbak", RespaldarYRestaurarConGbak, benchmark::kSecond, repeticiones);
+  Registrar("ConvertirConMigrarBD", ConvertirConMigrarBD, benchmark::kSecond, repeticiones);
+  Registrar("SondearConGstat", SondearConGstat, benchmark::kMillisecond, repeticiones);
+  Registrar("ListarConObtenerEmpresasConfig", ListarConObtenerEmpresasConfig, benchmark::kMillisecond, repeticiones);
+  std::vector<char*> conIntercalado;
+  IntercalarRepeticiones(argc, argv, conIntercalado);
   benchmark::Initialize(&argc, argv);
   Entorno::Uno();
-  ReporteRazon reporte;
+  ReporteMedianas reporte;
   benchmark::RunSpecifiedBenchmarks(&reporte);
-  reporte.Razon("ConvertirConMigrarBD/iterations:3", "RespaldarYRestaurarConGbak/iterations:3", 1.05);
+  reporte.Razon("ConvertirConMigrarBD", "RespaldarYRestaurarConGbak", 1.05);
   reporte.Razon("ListarConObtenerEmpresasConfig", "SondearConGstat", 1.2);
   benchmark::Shutdown();
   return 0;

@@ -4,6 +4,7 @@
 
 #include <QVariant>
 #include <QVector>
+#include <cstdlib>
 #include <memory>
 #include <vector>
 
@@ -11,9 +12,9 @@
 
 // The records of a data set, one buffer each in its layout's form, reached through an index of
 // pointers: inserting or removing a record in the middle moves pointers, never records. Buffers come
-// from blocks of memory and go back to a free list; a value is converted only when it is read. A value
-// that has no form inline (a blob's content, a text longer than its field) is kept apart, in a list
-// where the record numbers it.
+// from blocks of memory, each as large as all before it up to 2 MB, and go back to a free list; a value
+// is converted only when it is read. A value that has no form inline (a blob's content, a text longer
+// than its field) is kept apart, in a list where the record numbers it.
 class TRecordStore {
  public:
   explicit TRecordStore(std::shared_ptr<const TRecordLayout> ALayout);
@@ -49,11 +50,16 @@ class TRecordStore {
   void Release(char* ARecord, int AField);
   void ReleaseRecord(char* ARecord);
 
+  struct FreeBlock {
+    void operator()(char* ABlock) const { std::free(ABlock); }
+  };
+
   std::shared_ptr<const TRecordLayout> FLayout;
-  int FPerBlock;
   std::vector<char*> FRecords;
-  std::vector<std::unique_ptr<char[]>> FBlocks;
-  int FUnusedInBlock = 0;  // records of the last block not handed out yet
+  std::vector<std::unique_ptr<char, FreeBlock>> FBlocks;
+  size_t FBlockBytes = 0;  // all the blocks'
+  char* FNext = nullptr;   // where the next record of the last block goes
+  char* FEnd = nullptr;    // the end of the last block
   char* FFree = nullptr;   // records given back, each holding the address of the next one
   std::vector<QVariant> FApart;
   std::vector<qint32> FFreeApart;

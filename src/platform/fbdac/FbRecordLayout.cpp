@@ -9,7 +9,8 @@ TFbRecordLayout::TFbRecordLayout(const QVector<TFbColumn>& AColumns, int AMessag
 }
 
 QVariant TFbRecordLayout::Read(int AField, const char* AData) const {
-  return ValorDeCampo(FTypes[AField], ReadValue(FColumns[AField], AData));
+  QVariant valor = ReadValue(FColumns[AField], AData);
+  return FTypes[AField] == ftFixedChar ? ValorDeCampo(ftFixedChar, valor) : valor;
 }
 
 bool TFbRecordLayout::Write(int AField, char* AData, const QVariant& AValue) const {
