@@ -31,6 +31,7 @@
 #include "fixtures/BasesDePrueba.h"
 #include "platform/fbclient/FbClient.h"
 #include "platform/os/ProcessRunner.h"
+#include "platform/rtl/RawBytes.h"
 
 namespace {
 
@@ -233,13 +234,6 @@ class Cliente {
     return salida;
   }
 
-  template <typename T>
-  static T Leer(const char* ADatos) {
-    T valor;
-    std::memcpy(&valor, ADatos, sizeof valor);
-    return valor;
-  }
-
   static QDate Fecha(ISC_DATE AFecha) { return QDate::fromJulianDay(AFecha + 2400001); }
   static QTime Hora(ISC_TIME AHora) { return QTime::fromMSecsSinceStartOfDay(static_cast<int>(AHora / 10)); }
 
@@ -253,30 +247,30 @@ class Cliente {
         return QString::fromLatin1(d, largo);
       }
       case SQL_VARYING:
-        return QString::fromLatin1(d + 2, Leer<short>(d));
+        return QString::fromLatin1(d + 2, ReadRaw<short>(d));
       case SQL_SHORT:
-        return escala ? QVariant(Leer<ISC_SHORT>(d) / escala) : QVariant(int{Leer<ISC_SHORT>(d)});
+        return escala ? QVariant(ReadRaw<ISC_SHORT>(d) / escala) : QVariant(int{ReadRaw<ISC_SHORT>(d)});
       case SQL_LONG:
-        return escala ? QVariant(Leer<ISC_LONG>(d) / escala) : QVariant(int{Leer<ISC_LONG>(d)});
+        return escala ? QVariant(ReadRaw<ISC_LONG>(d) / escala) : QVariant(int{ReadRaw<ISC_LONG>(d)});
       case SQL_INT64:
-        return escala ? QVariant(static_cast<double>(Leer<ISC_INT64>(d)) / escala)
-                      : QVariant(qlonglong{Leer<ISC_INT64>(d)});
+        return escala ? QVariant(static_cast<double>(ReadRaw<ISC_INT64>(d)) / escala)
+                      : QVariant(qlonglong{ReadRaw<ISC_INT64>(d)});
       case SQL_FLOAT:
-        return double{Leer<float>(d)};
+        return double{ReadRaw<float>(d)};
       case SQL_DOUBLE:
-        return Leer<double>(d);
+        return ReadRaw<double>(d);
       case SQL_TYPE_DATE:
-        return Fecha(Leer<ISC_DATE>(d));
+        return Fecha(ReadRaw<ISC_DATE>(d));
       case SQL_TYPE_TIME:
-        return Hora(Leer<ISC_TIME>(d));
+        return Hora(ReadRaw<ISC_TIME>(d));
       case SQL_TIMESTAMP: {
-        const auto momento = Leer<ISC_TIMESTAMP>(d);
+        const auto momento = ReadRaw<ISC_TIMESTAMP>(d);
         return QDateTime(Fecha(momento.timestamp_date), Hora(momento.timestamp_time), Qt::UTC);
       }
       case SQL_BOOLEAN:
-        return Leer<FB_BOOLEAN>(d) != FB_FALSE;
+        return ReadRaw<FB_BOOLEAN>(d) != FB_FALSE;
       case SQL_BLOB:
-        return QString::fromLatin1(Blob(Leer<ISC_QUAD>(d)));
+        return QString::fromLatin1(Blob(ReadRaw<ISC_QUAD>(d)));
     }
     return {};
   }

@@ -4,20 +4,9 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/rtl/RawBytes.h"
+
 namespace {
-
-template <typename T>
-T Leer(const char* AData) {
-  T valor;
-  std::memcpy(&valor, AData, sizeof valor);
-  return valor;
-}
-
-template <typename T>
-bool Escribir(char* AData, const T& AValor) {
-  std::memcpy(AData, &AValor, sizeof AValor);
-  return true;
-}
 
 // The Julian day of a valid date that fits in 32 bits.
 bool DiaJuliano(const QDate& AFecha, qint32& ADia) {
@@ -80,23 +69,23 @@ QVariant TMemRecordLayout::Read(int AField, const char* AData) const {
   switch (FCampos[AField].Tipo) {
     case ftString:
     case ftFixedChar:
-      return QString(reinterpret_cast<const QChar*>(AData + sizeof(quint16)), Leer<quint16>(AData));
+      return QString(reinterpret_cast<const QChar*>(AData + sizeof(quint16)), ReadRaw<quint16>(AData));
     case ftSmallint:
     case ftInteger:
-      return Leer<qint32>(AData);
+      return ReadRaw<qint32>(AData);
     case ftLargeint:
-      return qlonglong{Leer<qint64>(AData)};
+      return qlonglong{ReadRaw<qint64>(AData)};
     case ftFloat:
     case ftBCD:
-      return Leer<double>(AData);
+      return ReadRaw<double>(AData);
     case ftBoolean:
-      return Leer<bool>(AData);
+      return ReadRaw<bool>(AData);
     case ftDate:
-      return QDate::fromJulianDay(Leer<qint32>(AData));
+      return QDate::fromJulianDay(ReadRaw<qint32>(AData));
     case ftTime:
-      return QTime::fromMSecsSinceStartOfDay(Leer<qint32>(AData));
+      return QTime::fromMSecsSinceStartOfDay(ReadRaw<qint32>(AData));
     case ftDateTime: {
-      const auto momento = Leer<Momento>(AData);
+      const auto momento = ReadRaw<Momento>(AData);
       return QDateTime(QDate::fromJulianDay(momento.Dia), QTime::fromMSecsSinceStartOfDay(momento.Ms),
                        momento.Utc ? Qt::UTC : Qt::LocalTime);
     }
@@ -112,33 +101,33 @@ bool TMemRecordLayout::Write(int AField, char* AData, const QVariant& AValue) co
     case ftFixedChar: {
       const QString texto = AValue.toString();
       if (texto.size() > campo.Caracteres) return false;
-      Escribir(AData, static_cast<quint16>(texto.size()));
+      WriteRaw(AData, static_cast<quint16>(texto.size()));
       std::memcpy(AData + sizeof(quint16), texto.constData(), texto.size() * sizeof(char16_t));
       return true;
     }
     case ftSmallint:
     case ftInteger:
-      return Escribir(AData, static_cast<qint32>(AValue.toInt()));
+      return WriteRaw(AData, static_cast<qint32>(AValue.toInt()));
     case ftLargeint:
-      return Escribir(AData, static_cast<qint64>(AValue.toLongLong()));
+      return WriteRaw(AData, static_cast<qint64>(AValue.toLongLong()));
     case ftFloat:
     case ftBCD:
-      return Escribir(AData, AValue.toDouble());
+      return WriteRaw(AData, AValue.toDouble());
     case ftBoolean:
-      return Escribir(AData, AValue.toBool());
+      return WriteRaw(AData, AValue.toBool());
     case ftDate: {
       qint32 dia;
-      return DiaJuliano(AValue.toDate(), dia) && Escribir(AData, dia);
+      return DiaJuliano(AValue.toDate(), dia) && WriteRaw(AData, dia);
     }
     case ftTime: {
       const QTime hora = AValue.toTime();
-      return hora.isValid() && Escribir(AData, static_cast<qint32>(hora.msecsSinceStartOfDay()));
+      return hora.isValid() && WriteRaw(AData, static_cast<qint32>(hora.msecsSinceStartOfDay()));
     }
     case ftDateTime: {
       const QDateTime momento = AValue.toDateTime();
       qint32 dia;
       return momento.isValid() && DiaJuliano(momento.date(), dia) &&
-             Escribir(AData, Momento{dia, momento.time().msecsSinceStartOfDay(), momento.timeSpec() == Qt::UTC});
+             WriteRaw(AData, Momento{dia, momento.time().msecsSinceStartOfDay(), momento.timeSpec() == Qt::UTC});
     }
     default:
       return false;

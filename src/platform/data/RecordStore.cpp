@@ -6,6 +6,8 @@
 #include <cstring>
 #include <new>
 
+#include "platform/rtl/RawBytes.h"
+
 namespace {
 
 // The first block of records, and the largest: a huge page, so that a large data set costs the system
@@ -13,21 +15,13 @@ namespace {
 constexpr size_t FirstBlock = 4096;
 constexpr size_t HugePage = 2 * 1024 * 1024;
 
-qint16 Indicator(const char* ARecord, const TFieldSlot& ASlot) {
-  qint16 indicator;
-  std::memcpy(&indicator, ARecord + ASlot.NullOffset, sizeof indicator);
-  return indicator;
-}
+qint16 Indicator(const char* ARecord, const TFieldSlot& ASlot) { return ReadRaw<qint16>(ARecord + ASlot.NullOffset); }
 
 void SetIndicator(char* ARecord, const TFieldSlot& ASlot, qint16 AIndicator) {
-  std::memcpy(ARecord + ASlot.NullOffset, &AIndicator, sizeof AIndicator);
+  WriteRaw(ARecord + ASlot.NullOffset, AIndicator);
 }
 
-qint32 NumberApart(const char* ARecord, const TFieldSlot& ASlot) {
-  qint32 number;
-  std::memcpy(&number, ARecord + ASlot.Offset, sizeof number);
-  return number;
-}
+qint32 NumberApart(const char* ARecord, const TFieldSlot& ASlot) { return ReadRaw<qint32>(ARecord + ASlot.Offset); }
 
 // The value read back is the one written: of the same type and equal; a date and time by its date and
 // time of day, which is all that the data sets keep of it.
@@ -56,7 +50,7 @@ TRecordStore::~TRecordStore() = default;
 char* TRecordStore::NewRecord() {
   if (FFree) {
     char* record = FFree;
-    std::memcpy(&FFree, record, sizeof FFree);
+    FFree = ReadRaw<char*>(record);
     return record;
   }
   const size_t size = FLayout->RecordSize();
@@ -83,7 +77,7 @@ char* TRecordStore::NewRecord() {
 
 void TRecordStore::ReleaseRecord(char* ARecord) {
   for (int i = 0; i < FLayout->FieldCount(); ++i) Release(ARecord, i);
-  std::memcpy(ARecord, &FFree, sizeof FFree);
+  WriteRaw(ARecord, FFree);
   FFree = ARecord;
 }
 
@@ -141,7 +135,7 @@ void TRecordStore::SetField(char* ARecord, int AField, const QVariant& AValue) {
     FFreeApart.pop_back();
     FApart[number] = AValue;
   }
-  std::memcpy(data, &number, sizeof number);
+  WriteRaw(data, number);
   SetIndicator(ARecord, slot, fiApart);
 }
 

@@ -2,9 +2,8 @@
 
 #include <iberror.h>
 
-#include <cstring>
-
 #include "platform/fbclient/FbError.h"
+#include "platform/rtl/RawBytes.h"
 
 namespace {
 
@@ -232,9 +231,7 @@ bool TFbStatement::Fetch(QVector<QVariant>& ARow) {
   for (int i = 0; i < FOutputs.size(); ++i) {
     const TFbColumn& output = FOutputs[i];
     const char* data = FOutBuffer.constData() + output.Offset;
-    short indicator;
-    std::memcpy(&indicator, FOutBuffer.constData() + output.NullOffset, sizeof indicator);
-    ARow[i] = indicator == -1   ? QVariant()
+    ARow[i] = ReadRaw<short>(FOutBuffer.constData() + output.NullOffset) == -1 ? QVariant()
               : output.IsBlob() ? ReadBlobValue(output, data, *FTransaction)
                                 : ReadValue(output, data);
   }

@@ -9,6 +9,7 @@
 
 #include "platform/fbclient/FbBlob.h"
 #include "platform/fbclient/FbError.h"
+#include "platform/rtl/RawBytes.h"
 
 namespace {
 
@@ -23,24 +24,11 @@ constexpr qsizetype MaxTextParam = 32765;
 constexpr double PowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8, 1e9,
                                   1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18};
 
-template <typename T>
-T Read(const char* AData) {
-  T value;
-  std::memcpy(&value, AData, sizeof value);
-  return value;
-}
-
-template <typename T>
-bool Write(char* AData, const T& AValue) {
-  std::memcpy(AData, &AValue, sizeof AValue);
-  return true;
-}
-
 // An integer in a type of its size; false when it is out of the type's range.
 template <typename T>
 bool WriteInteger(char* AData, qint64 AValue) {
   if (AValue < std::numeric_limits<T>::min() || AValue > std::numeric_limits<T>::max()) return false;
-  return Write(AData, static_cast<T>(AValue));
+  return WriteRaw(AData, static_cast<T>(AValue));
 }
 
 template <typename T>
@@ -150,37 +138,37 @@ QVariant ReadValue(const TFbColumn& AColumn, const char* AData) {
       if (AColumn.CharacterSetId == CharacterSetOctets) return QByteArray(AData, AColumn.Length);
       return DecodeFbText(AData, AColumn.Length, AColumn.Encoding);
     case TFbValueKind::String: {
-      const auto length = Read<short>(AData);
+      const auto length = ReadRaw<short>(AData);
       if (AColumn.CharacterSetId == CharacterSetOctets) return QByteArray(AData + 2, length);
       return DecodeFbText(AData + 2, length, AColumn.Encoding);
     }
     case TFbValueKind::SmallInt:
-      return int{Read<ISC_SHORT>(AData)};
+      return int{ReadRaw<ISC_SHORT>(AData)};
     case TFbValueKind::Integer:
-      return int{Read<ISC_LONG>(AData)};
+      return int{ReadRaw<ISC_LONG>(AData)};
     case TFbValueKind::BigInt:
-      return qlonglong{Read<ISC_INT64>(AData)};
+      return qlonglong{ReadRaw<ISC_INT64>(AData)};
     case TFbValueKind::ScaledNumeric: {
-      const qint64 value = AColumn.SqlType == SQL_SHORT  ? Read<ISC_SHORT>(AData)
-                           : AColumn.SqlType == SQL_LONG ? Read<ISC_LONG>(AData)
-                                                         : Read<ISC_INT64>(AData);
+      const qint64 value = AColumn.SqlType == SQL_SHORT  ? ReadRaw<ISC_SHORT>(AData)
+                           : AColumn.SqlType == SQL_LONG ? ReadRaw<ISC_LONG>(AData)
+                                                         : ReadRaw<ISC_INT64>(AData);
       const int digits = -AColumn.Scale;
       return static_cast<double>(value) / (digits < 19 ? PowersOfTen[digits] : std::pow(10.0, digits));
     }
     case TFbValueKind::Float:
-      return double{Read<float>(AData)};
+      return double{ReadRaw<float>(AData)};
     case TFbValueKind::Double:
-      return Read<double>(AData);
+      return ReadRaw<double>(AData);
     case TFbValueKind::Date:
-      return DecodeDate(Read<ISC_DATE>(AData));
+      return DecodeDate(ReadRaw<ISC_DATE>(AData));
     case TFbValueKind::Time:
-      return DecodeTime(Read<ISC_TIME>(AData));
+      return DecodeTime(ReadRaw<ISC_TIME>(AData));
     case TFbValueKind::TimeStamp: {
-      const auto value = Read<ISC_TIMESTAMP>(AData);
+      const auto value = ReadRaw<ISC_TIMESTAMP>(AData);
       return QDateTime(DecodeDate(value.timestamp_date), DecodeTime(value.timestamp_time), Qt::UTC);
     }
     case TFbValueKind::Boolean:
-      return Read<FB_BOOLEAN>(AData) != FB_FALSE;
+      return ReadRaw<FB_BOOLEAN>(AData) != FB_FALSE;
     case TFbValueKind::TextBlob:
     case TFbValueKind::BinaryBlob:
     case TFbValueKind::Null:
@@ -190,7 +178,7 @@ QVariant ReadValue(const TFbColumn& AColumn, const char* AData) {
 }
 
 QVariant ReadBlobValue(const TFbColumn& AColumn, const char* AData, TFbTransactionHandle& ATransaction) {
-  const QByteArray content = ReadBlob(ATransaction, Read<ISC_QUAD>(AData));
+  const QByteArray content = ReadBlob(ATransaction, ReadRaw<ISC_QUAD>(AData));
   if (AColumn.Kind == TFbValueKind::TextBlob)
     return DecodeFbText(content.constData(), content.size(), AColumn.Encoding);
   return content;
@@ -205,9 +193,8 @@ bool WriteValue(const TFbColumn& AColumn, char* AData, const QVariant& AValue) {
                                   : EncodeFbText(AValue.toString(), AColumn.Encoding);
       if (text.size() > AColumn.Length) return false;
       if (AColumn.Kind == TFbValueKind::String) {
-        const auto length = static_cast<short>(text.size());
-        std::memcpy(AData, &length, sizeof length);
-        std::memcpy(AData + sizeof length, text.constData(), text.size());
+        WriteRaw(AData, static_cast<short>(text.size()));
+        std::memcpy(AData + sizeof(short), text.constData(), text.size());
       } else {
         std::memcpy(AData, text.constData(), text.size());
         std::memset(AData + text.size(), ' ', AColumn.Length - text.size());
@@ -229,23 +216,23 @@ bool WriteValue(const TFbColumn& AColumn, char* AData, const QVariant& AValue) {
                                            : WriteInteger<ISC_INT64>(AData, value);
     }
     case TFbValueKind::Float:
-      return Write(AData, static_cast<float>(AValue.toDouble()));
+      return WriteRaw(AData, static_cast<float>(AValue.toDouble()));
     case TFbValueKind::Double:
-      return Write(AData, AValue.toDouble());
+      return WriteRaw(AData, AValue.toDouble());
     case TFbValueKind::Date: {
       const QDate date = AValue.toDate();
-      return date.isValid() && Write(AData, EncodeDate(date));
+      return date.isValid() && WriteRaw(AData, EncodeDate(date));
     }
     case TFbValueKind::Time: {
       const QTime time = AValue.toTime();
-      return time.isValid() && Write(AData, EncodeTime(time));
+      return time.isValid() && WriteRaw(AData, EncodeTime(time));
     }
     case TFbValueKind::TimeStamp: {
       const QDateTime value = AValue.toDateTime();
-      return value.isValid() && Write(AData, ISC_TIMESTAMP{EncodeDate(value.date()), EncodeTime(value.time())});
+      return value.isValid() && WriteRaw(AData, ISC_TIMESTAMP{EncodeDate(value.date()), EncodeTime(value.time())});
     }
     case TFbValueKind::Boolean:
-      return Write(AData, static_cast<FB_BOOLEAN>(AValue.toBool() ? FB_TRUE : FB_FALSE));
+      return WriteRaw(AData, static_cast<FB_BOOLEAN>(AValue.toBool() ? FB_TRUE : FB_FALSE));
     case TFbValueKind::TextBlob:
     case TFbValueKind::BinaryBlob:
     case TFbValueKind::Null:
