@@ -19,6 +19,9 @@ enum TAnchorKind { akLeft = 0x1, akTop = 0x2, akRight = 0x4, akBottom = 0x8 };
 Q_DECLARE_FLAGS(TAnchors, TAnchorKind)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TAnchors)
 
+// Where a caption sits across its control.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
 // What a widget is as a control of the form layer, mixed in after the widget class:
 //   class TButton : public QPushButton, public TControl  ->  TButton(TComponent* AOwner) : TControl(this, AOwner)
 // Bounds are in the system's pixels (Screen.h); Enabled and Visible are the control's own settings, not

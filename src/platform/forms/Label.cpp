@@ -7,8 +7,11 @@
 
 namespace {
 
-TDrawTextFlags Banderas(bool AWordWrap) {
-  return AWordWrap ? dtExpandTabs | dtWordBreak : TDrawTextFlags(dtExpandTabs);
+TDrawTextFlags Banderas(bool AWordWrap, TAlignment AAlignment = taLeftJustify) {
+  TDrawTextFlags banderas = AWordWrap ? dtExpandTabs | dtWordBreak : TDrawTextFlags(dtExpandTabs);
+  if (AAlignment == taRightJustify) banderas |= dtRight;
+  if (AAlignment == taCenter) banderas |= dtCenter;
+  return banderas;
 }
 
 }  // namespace
@@ -34,6 +37,11 @@ void TLabel::SetWordWrap(bool AValue) {
   update();
 }
 
+void TLabel::SetAlignment(TAlignment AValue) {
+  FAlignment = AValue;
+  update();
+}
+
 void TLabel::AdjustBounds() {
   if (!FAutoSize) return;
   const QString texto = FCaption.isEmpty() ? QStringLiteral(" ") : FCaption;
@@ -44,7 +52,7 @@ void TLabel::AdjustBounds() {
 void TLabel::paintEvent(QPaintEvent* /*AEvent*/) {
   QPainter pintor(this);
   pintor.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-  DrawText(pintor, FCaption, rect(), Banderas(FWordWrap));
+  DrawText(pintor, FCaption, rect(), Banderas(FWordWrap, FAlignment));
 }
 
 void TLabel::changeEvent(QEvent* AEvent) {

@@ -12,7 +12,8 @@
 // A label. Its caption is drawn and measured as the system's texts (TextDrawing.h): "&" marks the
 // accelerator, which focuses FocusControl; a lone CR breaks the line. With AutoSize (the default) it takes
 // the size of its caption whenever the caption, the font or WordWrap change: the natural size, or with
-// WordWrap the wrapped size within its current width. An empty caption measures as one blank.
+// WordWrap the wrapped size within its current width. An empty caption measures as one blank. Alignment
+// places the caption across a label that is wider than its text.
 class TLabel : public QLabel, public TControl {
   Q_OBJECT
   Q_PROPERTY(TPopupMenu* PopupMenu READ PopupMenu WRITE SetPopupMenu)
@@ -27,6 +28,8 @@ class TLabel : public QLabel, public TControl {
   void SetAutoSize(bool AValue);
   bool WordWrap() const { return FWordWrap; }
   void SetWordWrap(bool AValue);
+  TAlignment Alignment() const { return FAlignment; }
+  void SetAlignment(TAlignment AValue);
   QWidget* FocusControl() const { return buddy(); }
   void SetFocusControl(QWidget* AValue) { setBuddy(AValue); }
 
@@ -40,4 +43,5 @@ class TLabel : public QLabel, public TControl {
   QString FCaption;
   bool FAutoSize = true;
   bool FWordWrap = false;
+  TAlignment FAlignment = taLeftJustify;
 };

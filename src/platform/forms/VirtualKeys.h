@@ -34,6 +34,7 @@ constexpr int VK_APPS = 0x5D;
 constexpr int VK_F1 = 0x70;
 constexpr int VK_F4 = 0x73;
 constexpr int VK_F6 = 0x75;
+constexpr int VK_F9 = 0x78;
 constexpr int VK_F12 = 0x7B;
 
 // The virtual-key code of a Qt key, or 0 when it has none.

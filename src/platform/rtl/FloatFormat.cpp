@@ -2,10 +2,12 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 
 #include "platform/rtl/Exception.h"
 
@@ -124,9 +126,37 @@ QString FormatFloatZeros(int AZeros, long double AValue) {
 }
 
 int StrToInt(const QString& AText) {
+  qint64 valor = 0;
+  if (!TryStrToInt64(AText, valor) || valor < std::numeric_limits<int>::min() ||
+      valor > std::numeric_limits<int>::max())
+    throw EConvertError(QLatin1Char('\'') + AText + QStringLiteral("' no es un valor entero válido."));
+  return static_cast<int>(valor);
+}
+
+bool TryStrToInt64(const QString& AText, qint64& AValue) {
   static const QRegularExpression entero(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
-  bool valido = entero.match(AText).hasMatch();
-  const int valor = valido ? AText.toInt(&valido) : 0;
-  if (!valido) throw EConvertError(QLatin1Char('\'') + AText + QStringLiteral("' no es un valor entero válido."));
-  return valor;
+  if (!entero.match(AText).hasMatch()) return false;
+  bool valido = false;
+  const qint64 valor = AText.toLongLong(&valido);
+  if (valido) AValue = valor;
+  return valido;
+}
+
+bool TryStrToFloat(const QString& AText, long double& AValue, const TFormatSettings& ASettings) {
+  // The separator is matched as a placeholder, so that any character can be one.
+  static const QRegularExpression real(QRegularExpression::anchoredPattern(
+      QStringLiteral("\\s*([+-]?)([0-9]*)(?:\\x{FFFF}([0-9]*))?([eE][+-]?[0-9]+)?\\s*")));
+  QString texto = AText;
+  texto.replace(ASettings.DecimalSeparator, QChar(0xFFFF));
+  const QRegularExpressionMatch partes = real.match(texto);
+  if (!partes.hasMatch() || partes.capturedLength(2) + partes.capturedLength(3) == 0) return false;
+  // from_chars reads a point and takes no plus sign.
+  const QString signo = partes.captured(1) == QLatin1String("-") ? QStringLiteral("-") : QString();
+  const QByteArray numero =
+      (signo + partes.captured(2) + QLatin1Char('.') + partes.captured(3) + partes.captured(4)).toLatin1();
+  long double valor = 0;
+  const auto [fin, error] = std::from_chars(numero.constData(), numero.constData() + numero.size(), valor);
+  if (error != std::errc() || fin != numero.constData() + numero.size()) return false;
+  AValue = valor;
+  return true;
 }

@@ -33,3 +33,11 @@ QString FormatFloatZeros(int AZeros, long double AValue);
 // The text as an integer: an optional sign and decimal digits, nothing else, within the 32-bit range.
 // Raises EConvertError for any other text.
 int StrToInt(const QString& AText);
+// The same within the 64-bit range; false, with AValue untouched, for any other text.
+bool TryStrToInt64(const QString& AText, qint64& AValue);
+
+// The text as a real: blanks around it, an optional sign, digits with at most one decimal separator of
+// the settings (digits on at least one side of it), an optional exponent ("E" or "e", an optional sign,
+// digits). No thousands separators. False, with AValue untouched, for any other text and for a value
+// beyond the range of a long double.
+bool TryStrToFloat(const QString& AText, long double& AValue, const TFormatSettings& ASettings = FormatSettings);

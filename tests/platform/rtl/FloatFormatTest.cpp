@@ -137,3 +137,42 @@ TEST(FloatFormat, StrToIntTakesOnlyAWholeDecimalInteger) {
     EXPECT_EQ(e.Message(), QStringLiteral("'abc' no es un valor entero válido."));
   }
 }
+
+TEST(FloatFormat, TryStrToInt64TakesAWholeDecimalIntegerIn64Bits) {
+  qint64 valor = 0;
+  EXPECT_TRUE(TryStrToInt64(QStringLiteral("9223372036854775807"), valor));
+  EXPECT_EQ(valor, std::numeric_limits<qint64>::max());
+  EXPECT_TRUE(TryStrToInt64(QStringLiteral("-42"), valor));
+  EXPECT_EQ(valor, -42);
+  for (const char* texto : {"", "+", "0x1F", "$1F", "9223372036854775808", " 1", "1.0"}) {
+    valor = 7;
+    EXPECT_FALSE(TryStrToInt64(QString::fromUtf8(texto), valor)) << texto;
+    EXPECT_EQ(valor, 7) << texto;
+  }
+}
+
+TEST(FloatFormat, TryStrToFloatReadsTheSettingsSeparatorAndNoThousands) {
+  const struct {
+    const char* texto;
+    long double valor;
+  } validos[] = {{"12.5", 12.5L}, {" -12.5 ", -12.5L}, {"+3", 3},       {"0.", 0},
+                 {".25", 0.25L},  {"1E-6", 1e-6L},     {"2.5e3", 2500}, {"123456789012345678", 123456789012345678.0L}};
+  for (const auto& caso : validos) {
+    long double valor = -1;
+    EXPECT_TRUE(TryStrToFloat(QString::fromUtf8(caso.texto), valor, Mexico())) << caso.texto;
+    EXPECT_EQ(valor, caso.valor) << caso.texto;
+  }
+  for (const char* texto :
+       {"", ".", "-", "1,5", "1,234.5", "1.2.3", "E5", "1E", "0x10", "INF", "NAN", "1e99999", "12a"}) {
+    long double valor = 7;
+    EXPECT_FALSE(TryStrToFloat(QString::fromUtf8(texto), valor, Mexico())) << texto;
+    EXPECT_EQ(valor, 7) << texto;
+  }
+  // Another settings' separator is the only one read.
+  TFormatSettings coma = Mexico();
+  coma.DecimalSeparator = QLatin1Char(',');
+  long double valor = 0;
+  EXPECT_TRUE(TryStrToFloat(QStringLiteral("1,5"), valor, coma));
+  EXPECT_EQ(valor, 1.5L);
+  EXPECT_FALSE(TryStrToFloat(QStringLiteral("1.5"), valor, coma));
+}
