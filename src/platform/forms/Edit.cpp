@@ -18,14 +18,14 @@ void TEdit::SetPasswordChar(QChar AValue) {
   setEchoMode(AValue.isNull() ? QLineEdit::Normal : QLineEdit::Password);
 }
 
-void TEdit::ClearUndo() {
-  // Setting the text anew starts a new undo history; the text, caret and modified flag stay.
-  const QSignalBlocker bloqueo(this);
-  const int caret = cursorPosition();
-  const bool modificado = isModified();
-  setText(text());
-  setCursorPosition(caret);
-  setModified(modificado);
+void ClearLineEditUndo(QLineEdit& AEdit) {
+  // Setting the text anew starts a new undo history.
+  const QSignalBlocker bloqueo(&AEdit);
+  const int caret = AEdit.cursorPosition();
+  const bool modificado = AEdit.isModified();
+  AEdit.setText(AEdit.text());
+  AEdit.setCursorPosition(caret);
+  AEdit.setModified(modificado);
 }
 
 void TEdit::CutToClipboard() {

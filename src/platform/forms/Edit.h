@@ -7,6 +7,9 @@
 #include "platform/forms/CustomEdit.h"
 #include "platform/forms/Menus.h"
 
+// Starts a new undo history for the line edit; its text, caret and modified flag stay.
+void ClearLineEditUndo(QLineEdit& AEdit);
+
 // A single-line edit over QLineEdit, 121 x 21 when created. PasswordChar other than 0 hides the text.
 class TEdit : public QLineEdit, public TCustomEdit {
   Q_OBJECT
@@ -36,7 +39,7 @@ class TEdit : public QLineEdit, public TCustomEdit {
   void SetMaxLength(int AValue) { setMaxLength(AValue > 0 ? AValue : 32767); }
 
   void Undo() override { undo(); }
-  void ClearUndo() override;
+  void ClearUndo() override { ClearLineEditUndo(*this); }
   void CutToClipboard() override;
   void CopyToClipboard() override;
   void PasteFromClipboard() override { paste(); }
