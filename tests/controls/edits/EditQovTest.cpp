@@ -8,6 +8,7 @@
 #include "controls/AplicacionControles.h"
 #include "controls/edits/EditQov.h"
 #include "fixtures/ImprimirQt.h"
+#include "fixtures/TeclasDeDialogo.h"
 #include "platform/forms/Beep.h"
 #include "platform/forms/Form.h"
 #include "platform/rtl/FormatSettings.h"
@@ -187,18 +188,11 @@ TEST_F(EdicionNumerica, TheKeyFilterTakesDigitsOneSignAtTheStartAndOneSeparator)
 }
 
 TEST_F(EdicionNumerica, EnterStillReachesTheFormsDefaultButton) {
-  bool tomada = false;
-  struct Boton : TEdit {
-    using TEdit::TEdit;
-    bool DialogKey(int AKey, TShiftState) override { return *Tomada = AKey == VK_RETURN; }
-    bool* Tomada = nullptr;
-  };
-  auto* boton = new Boton(&forma);
-  boton->Tomada = &tomada;
-  boton->SetParent(&forma);
+  auto* dialogo = new TeclasDeDialogo(&forma);
+  dialogo->SetParent(&forma);
   Entrar();
   QTest::keyClick(edicion, Qt::Key_Return);
-  EXPECT_TRUE(tomada);
+  EXPECT_EQ(dialogo->Oidas, std::vector<int>{VK_RETURN});
   EXPECT_EQ(pitidos, 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include "fixtures/AplicacionDePrueba.h"
 #include "fixtures/ImprimirQt.h"
+#include "fixtures/TeclasDeDialogo.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Form.h"
@@ -137,17 +138,10 @@ TEST_F(Combos, TheTypingStyleEditsItsTextAndLetsEnterReachTheForm) {
   QTest::keyClicks(combo, QStringLiteral("x"));
   EXPECT_EQ(combo->Text(), QStringLiteral("a"));
 
-  bool enter = false;
-  struct Boton : TComboBox {
-    using TComboBox::TComboBox;
-    bool DialogKey(int AKey, TShiftState) override { return *Visto = AKey == VK_RETURN; }
-    bool* Visto = nullptr;
-  };
-  auto* otro = new Boton(&forma);
-  otro->Visto = &enter;
-  otro->SetParent(&forma);
+  auto* dialogo = new TeclasDeDialogo(&forma);
+  dialogo->SetParent(&forma);
   QTest::keyClick(combo, Qt::Key_Return);
-  EXPECT_TRUE(enter);
+  EXPECT_EQ(dialogo->Oidas, std::vector<int>{VK_RETURN});
 }
 
 }  // namespace
