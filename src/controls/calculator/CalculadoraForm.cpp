@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "controls/dialogs/DialogosQov.h"
+#include "controls/icons/ImgLstQov.h"
 #include "controls/scaling/EscalamientoFuncsQov.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Label.h"
@@ -94,8 +95,11 @@ TCalculadoraForm::TCalculadoraForm(TComponent* AOwner) : TForm(AOwner) {
   Shape1->SetBounds(-1, 0, 203, 44);
   Shape1->Pen().Color = clGray;
 
+  edtImgList16 = new TqovEdtImgLst16(this);
+  edtImgList16->SetName(QStringLiteral("edtImgList16"));
   ppmnNumero = new TPopupMenu(this);
   ppmnNumero->SetName(QStringLiteral("ppmnNumero"));
+  ppmnNumero->SetImages(edtImgList16);
   miCopiar = new TMenuItem(this);
   miCopiar->SetName(QStringLiteral("miCopiar"));
   miCopiar->SetCaption(QStringLiteral("&Copiar"));
@@ -193,17 +197,8 @@ void TCalculadoraForm::DoShow() {
   Refrescar();
   MostrarTexto();
   TForm::DoShow();
-  EscalarAlDueño();
-}
-
-// Seam until the scaling object offers its dialog rule (EscalarDialogo): a dialog takes the scale of the
-// form that owns it, or the main window's zoom without one.
-void TCalculadoraForm::EscalarAlDueño() {
   TqovEscalamientoFuncs::CrearEscalamientoFuncs();
-  if (const auto* dueña = dynamic_cast<const TForm*>(Owner() ? Owner()->Self() : nullptr))
-    EscalamientoFuncs->EscalarMsgDialog(*this, static_cast<int>(std::lround(dueña->ScaleFactor() * 100)));
-  else
-    EscalamientoFuncs->EscalarFormaByFormaPrincipal(*this);
+  EscalamientoFuncs->EscalarDialogo(*this, nullptr, false);
 }
 
 double TCalculadoraForm::Valor() const { return ValorDe(FStrNum); }

@@ -12,6 +12,7 @@ class TMenuItem;
 class TPanel;
 class TPopupMenu;
 class TShape;
+class TqovEdtImgLst16;
 
 // The calculator. The number is kept ungrouped in StrNum (digits, at most one ".", a leading "-", or the
 // exponent form of a computed value) and shown grouped by three with ",". Keys act on the press of their
@@ -67,7 +68,6 @@ class TCalculadoraForm : public TForm {
   double Valor() const;
   int CuentaDigitos() const;
   void ReiniciarTrasResultado();
-  void EscalarAlDueño();
 
   void PanelMouseDown(TPanel& APanel);
   void PanelMouseUp(TPanel& APanel);
@@ -77,6 +77,7 @@ class TCalculadoraForm : public TForm {
   TShape* Shape1;
   TLabel* lblNumero;
   TPanel* Panel11;
+  TqovEdtImgLst16* edtImgList16;
   TPopupMenu* ppmnNumero;
   TMenuItem* miCopiar;
   TqovCalculadora FCalculadora;
