@@ -35,6 +35,7 @@ QVariant Convertir(const TField& AField, const QVariant& AValor) {
       break;
     case ftSmallint:
     case ftInteger:
+    case ftWord:
       tipo = QMetaType::fromType<int>();
       break;
     case ftLargeint:
@@ -45,6 +46,7 @@ QVariant Convertir(const TField& AField, const QVariant& AValor) {
       break;
     case ftFloat:
     case ftBCD:
+    case ftCurrency:
       tipo = QMetaType::fromType<double>();
       break;
     case ftDate:
@@ -87,6 +89,33 @@ TField::TField(TDataSet& ADataSet, const TFieldDef& ADef, int AIndex)
 QVariant TField::Value() const { return FDataSet.CurrentValue(FIndex); }
 
 void TField::SetValue(const QVariant& AValue) { FDataSet.SetCurrentValue(*this, Convertir(*this, AValue)); }
+
+bool TField::CanModify() const { return !FReadOnly && FDataSet.CanModify(); }
+
+bool TField::IsValidChar(QChar AChar) const {
+  const bool digitoOSigno = (AChar >= QLatin1Char('0') && AChar <= QLatin1Char('9')) || AChar == QLatin1Char('+') ||
+                            AChar == QLatin1Char('-');
+  switch (DataType()) {
+    case ftSmallint:
+    case ftInteger:
+    case ftWord:
+    case ftLargeint:
+      return digitoOSigno;
+    case ftFloat:
+    case ftBCD:
+    case ftCurrency:
+      return digitoOSigno || AChar == FormatSettings.DecimalSeparator || AChar == QLatin1Char('E') ||
+             AChar == QLatin1Char('e');
+    default:
+      return true;
+  }
+}
+
+void TField::SetAsString(const QString& AValue) {
+  const bool texto = DataType() == ftString || DataType() == ftFixedChar || DataType() == ftMemo ||
+                     DataType() == ftWideMemo || DataType() == ftUnknown;
+  SetValue(AValue.isEmpty() && !texto ? QVariant() : QVariant(AValue));
+}
 
 QString TField::AsString() const {
   const QVariant valor = Value();
@@ -256,6 +285,39 @@ QVariant TDataSet::LoadDeferred(int AField, const char*) {
 
 int TDataSet::RecNo() const { return FCurrent + 1; }
 
+bool TDataSet::Locate(const QString& AKeyFields, const QVariant& AKeyValues, TLocateOptions AOptions) {
+  CheckBrowse("buscar");
+  std::vector<TField*> campos;
+  for (const QString& nombre : AKeyFields.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+    campos.push_back(&FieldByName(nombre.trimmed()));
+  const QVariantList valores = campos.size() == 1 ? QVariantList{AKeyValues} : AKeyValues.toList();
+  if (valores.size() != static_cast<qsizetype>(campos.size()))
+    throw EDatabaseError(QStringLiteral("Se esperaban %1 valores para buscar.").arg(campos.size()));
+  std::vector<QVariant> claves;
+  for (size_t i = 0; i < campos.size(); ++i)
+    claves.push_back(Convertir(*campos[i], valores[static_cast<qsizetype>(i)]));
+  const Qt::CaseSensitivity mayusculas = AOptions.testFlag(loCaseInsensitive) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+  const auto coincide = [&](int AFila, size_t ACampo) {
+    const QVariant valor = StoredValue(AFila, campos[ACampo]->Index());
+    const QVariant& clave = claves[ACampo];
+    if (valor.isNull() || clave.isNull()) return valor.isNull() && clave.isNull();
+    if (clave.typeId() != QMetaType::QString) return valor == clave;
+    const QString texto = valor.toString();
+    return AOptions.testFlag(loPartialKey) ? texto.startsWith(clave.toString(), mayusculas)
+                                           : texto.compare(clave.toString(), mayusculas) == 0;
+  };
+  for (int fila = 0; fila < RecordCount(); ++fila) {
+    bool todos = true;
+    for (size_t i = 0; i < campos.size() && todos; ++i) todos = coincide(fila, i);
+    if (!todos) continue;
+    FCurrent = fila;
+    FBof = FEof = false;
+    Scrolled();
+    return true;
+  }
+  return false;
+}
+
 void TDataSet::SetRecNo(int AValue) {
   CheckActive();
   if (IsEmpty()) return;
@@ -298,6 +360,7 @@ void TDataSet::Scrolled() {
 void TDataSet::Edit() {
   CheckActive();
   if (FState == dsEdit || FState == dsInsert) return;
+  CheckCanModify();
   if (IsEmpty()) {
     Insert();
     return;
@@ -309,10 +372,19 @@ void TDataSet::Edit() {
 
 void TDataSet::Insert() { StartInsert(FCurrent < 0 ? 0 : FCurrent); }
 
-void TDataSet::Append() { StartInsert(RecordCount()); }
+void TDataSet::Append() {
+  StartInsert(RecordCount());
+  FEof = true;
+}
+
+void TDataSet::CheckCanModify() const {
+  if (!CanModify()) throw EDatabaseError(QStringLiteral("No se puede modificar un conjunto de datos de solo lectura."));
+}
 
 void TDataSet::StartInsert(int APosition) {
   CheckBrowse("insertar");
+  CheckCanModify();
+  FEofAntesInsertar = FEof;
   FBuffer = QVector<QVariant>(FieldCount());
   for (const auto& campo : FFields)
     if (!campo->DefaultExpression().isEmpty())
@@ -327,6 +399,7 @@ void TDataSet::Post() {
   CheckActive();
   if (FState != dsEdit && FState != dsInsert)
     throw EDatabaseError(QStringLiteral("El conjunto de datos no está en modo de edición o inserción."));
+  UpdateRecord();
   DoBeforePost();
   const bool editado = FState == dsEdit;
   if (editado) {
@@ -346,12 +419,13 @@ void TDataSet::Post() {
     emit RowChanged(FCurrent);
   else
     emit RowInserted(FCurrent);
-  emit DataSetChanged();
+  emit RecordChanged(nullptr);
   DoAfterPost();
 }
 
 void TDataSet::Cancel() {
   if (FState != dsEdit && FState != dsInsert) return;
+  if (FState == dsInsert) FEof = FEofAntesInsertar;
   FBuffer.clear();
   FModified = false;
   SetState(dsBrowse);
@@ -373,8 +447,19 @@ void TDataSet::Delete() {
   FCurrent = qMin(FCurrent, RecordCount() - 1);
   FBof = FEof = IsEmpty();
   emit RowRemoved(borrado);
-  emit DataSetChanged();
   Scrolled();
+}
+
+void TDataSet::UpdateRecord() {
+  if (FState != dsEdit && FState != dsInsert)
+    throw EDatabaseError(QStringLiteral("El conjunto de datos no está en modo de edición o inserción."));
+  emit RecordUpdating();
+}
+
+void TDataSet::EnableControls() {
+  if (FDisableCount == 0 || --FDisableCount > 0) return;
+  emit StateChanged();
+  emit DataSetChanged();
 }
 
 void TDataSet::InternalPost(const QVector<QVariant>&, const QVector<QVariant>*) {}
@@ -436,6 +521,7 @@ void TDataSet::SetCurrentValue(TField& AField, const QVariant& AValue) {
   FBuffer[AField.Index()] = AValue;
   FModified = true;
   emit RecordChanged(&AField);
+  if (AField.OnChange) AField.OnChange(AField);
 }
 
 // --- TDataSource
@@ -446,14 +532,28 @@ void TDataSource::SetDataSet(TDataSet* AValue) {
   FConexiones.clear();
   FDataSet = AValue;
   if (AValue) {
-    FConexiones = {connect(AValue, &TDataSet::DataSetChanged, this, &TDataSource::DataSetChanged),
-                   connect(AValue, &TDataSet::DataSetScrolled, this, &TDataSource::DataSetScrolled),
-                   connect(AValue, &TDataSet::RecordChanged, this, &TDataSource::RecordChanged),
-                   connect(AValue, &TDataSet::StateChanged, this, &TDataSource::StateChanged),
+    // A notice passed on while the data set's controls are enabled.
+    const auto pasar = [this, AValue](auto ASignal, auto AAviso) {
+      return connect(AValue, ASignal, this, [this, AValue, AAviso](auto... AArgs) {
+        if (!AValue->ControlsDisabled()) emit(this->*AAviso)(AArgs...);
+      });
+    };
+    FConexiones = {pasar(&TDataSet::DataSetChanged, &TDataSource::DataSetChanged),
+                   pasar(&TDataSet::DataSetScrolled, &TDataSource::DataSetScrolled),
+                   pasar(&TDataSet::RecordChanged, &TDataSource::RecordChanged),
+                   pasar(&TDataSet::StateChanged, &TDataSource::StateChanged),
+                   pasar(&TDataSet::RowInserted, &TDataSource::RowInserted),
+                   pasar(&TDataSet::RowRemoved, &TDataSource::RowRemoved),
+                   pasar(&TDataSet::RowChanged, &TDataSource::RowChanged),
+                   connect(AValue, &TDataSet::RecordUpdating, this, &TDataSource::RecordUpdating),
                    connect(AValue, &QObject::destroyed, this, [this] { SetDataSet(nullptr); })};
   }
   emit StateChanged();
   emit DataSetChanged();
+}
+
+void TDataSource::Edit() {
+  if (FAutoEdit && FDataSet && FDataSet->State() == dsBrowse) FDataSet->Edit();
 }
 
 // --- TDataLink
@@ -468,6 +568,10 @@ void TDataLink::SetDataSource(TDataSource* AValue) {
                    connect(AValue, &TDataSource::DataSetScrolled, this, [this] { DataSetScrolled(); }),
                    connect(AValue, &TDataSource::RecordChanged, this, [this](TField* f) { RecordChanged(f); }),
                    connect(AValue, &TDataSource::StateChanged, this, [this] { EstadoCambiado(); }),
+                   connect(AValue, &TDataSource::RowInserted, this, [this](int f) { RowInserted(f); }),
+                   connect(AValue, &TDataSource::RowRemoved, this, [this](int f) { RowRemoved(f); }),
+                   connect(AValue, &TDataSource::RowChanged, this, [this](int f) { RowChanged(f); }),
+                   connect(AValue, &TDataSource::RecordUpdating, this, [this] { UpdateData(); }),
                    connect(AValue, &QObject::destroyed, this, [this] { SetDataSource(nullptr); })};
   }
   EstadoCambiado();

@@ -3,6 +3,7 @@
 // The data-set framework: data sets, fields, data sources and data links.
 
 #include <QByteArray>
+#include <QFlags>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -29,10 +30,12 @@ enum TFieldType {
   ftFixedChar,
   ftSmallint,
   ftInteger,
+  ftWord,
   ftLargeint,
   ftBoolean,
   ftFloat,
   ftBCD,
+  ftCurrency,
   ftDate,
   ftTime,
   ftDateTime,
@@ -42,6 +45,11 @@ enum TFieldType {
 };
 
 enum TDataSetState { dsInactive, dsBrowse, dsEdit, dsInsert };
+
+// How Locate compares texts: ignoring case, and a key that only begins the field's text.
+enum TLocateOption { loCaseInsensitive = 0x1, loPartialKey = 0x2 };
+Q_DECLARE_FLAGS(TLocateOptions, TLocateOption)
+Q_DECLARE_OPERATORS_FOR_FLAGS(TLocateOptions)
 
 class TDataSet;
 
@@ -74,6 +82,22 @@ class TField {
   // The column's default as SQL text; a new record takes its value when it is a literal.
   const QString& DefaultExpression() const { return FDefaultExpression; }
   void SetDefaultExpression(const QString& AValue) { FDefaultExpression = AValue; }
+  // The field's caption for the operator; its name unless one is given.
+  QString DisplayLabel() const { return FDisplayLabel.isEmpty() ? FieldName() : FDisplayLabel; }
+  void SetDisplayLabel(const QString& AValue) { FDisplayLabel = AValue; }
+  // Whether grids show the field.
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool AValue) { FVisible = AValue; }
+  // A read-only field keeps the controls bound to it from changing it.
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool AValue) { FReadOnly = AValue; }
+  // Whether controls may change the field: it is not read-only and its data set can be modified.
+  bool CanModify() const;
+  // Whether the character can be typed into the field's text: digits and signs for numbers (with the
+  // process's decimal separator and an exponent for reals), any character otherwise.
+  bool IsValidChar(QChar AChar) const;
+  // Runs after every value written to the field.
+  std::function<void(TField& Sender)> OnChange;
 
   QVariant Value() const;
   // Only in edit or insert state; raises EDatabaseError otherwise.
@@ -82,7 +106,10 @@ class TField {
   void Clear() { SetValue(QVariant()); }
 
   QString AsString() const;
-  void SetAsString(const QString& AValue) { SetValue(AValue); }
+  // Empty text empties a field that is not text.
+  void SetAsString(const QString& AValue);
+  // The text that shows the value to the operator.
+  QString DisplayText() const { return AsString(); }
   int AsInteger() const;
   void SetAsInteger(int AValue) { SetValue(AValue); }
   qint64 AsLargeInt() const;
@@ -99,6 +126,9 @@ class TField {
   int FIndex;
   int FDisplayWidth;
   QString FDefaultExpression;
+  QString FDisplayLabel;
+  bool FVisible = true;
+  bool FReadOnly = false;
 };
 
 // Rows in memory under a cursor, with the state machine of editing. A concrete data set supplies the
@@ -136,7 +166,8 @@ class TDataSet : public QObject {
   // The value of a field in any row (from 0), wherever the cursor stands; a row being edited gives its
   // edited values.
   QVariant RowValue(int ARow, int AField);
-  // 1-based position of the current record; 0 when there is none.
+  // 1-based position of the current record; 0 when there is none. A record being inserted does not count:
+  // it is neither in RecordCount nor in RecNo until it is posted.
   int RecNo() const;
   void SetRecNo(int AValue);
   bool Bof() const { return FBof; }
@@ -146,15 +177,30 @@ class TDataSet : public QObject {
   void Next() { MoveBy(1); }
   void Prior() { MoveBy(-1); }
   int MoveBy(int ADistance);
+  // Moves to the first record whose fields (names separated by ";") hold the values (a list for several
+  // fields); false, without moving, when none does.
+  bool Locate(const QString& AKeyFields, const QVariant& AKeyValues, TLocateOptions AOptions = {});
 
+  // Whether the records can be edited, inserted and deleted; Edit and Insert raise when they cannot.
+  virtual bool CanModify() const { return true; }
   void Edit();
   void Insert();
+  // Inserts at the end: the data set is then at Eof.
   void Append();
+  // Has the controls write their pending changes into the record (UpdateRecord), then stores it.
   void Post();
   void Cancel();
   void Delete();
   bool Modified() const { return FModified; }
   void SetModified(bool AValue) { FModified = AValue; }
+  // Asks the controls bound to the data set to write their pending changes into the record.
+  void UpdateRecord();
+
+  // While controls are disabled (as often as enabled), the data sources tell their controls nothing; the
+  // last EnableControls tells them the data set changed as a whole.
+  void DisableControls() { ++FDisableCount; }
+  void EnableControls();
+  bool ControlsDisabled() const { return FDisableCount > 0; }
 
   TDataSetNotifyEvent BeforeOpen, AfterOpen, BeforeClose, AfterClose, BeforePost, AfterPost, AfterScroll;
   TFilterRecordEvent OnFilterRecord;
@@ -165,17 +211,20 @@ class TDataSet : public QObject {
   std::shared_ptr<TRecordStore> ShareRecords();
 
  signals:
-  // Opened, closed, or its rows changed as a whole (post, delete, insert, refresh).
+  // Opened, closed, or its rows changed as a whole (emptied, read again, controls enabled again).
   void DataSetChanged();
   // Moved to another record.
   void DataSetScrolled();
   // A value of the current record changed; AField is null when the whole record did.
   void RecordChanged(TField* AField);
   void StateChanged();
-  // One row, at that position (from 0), was inserted, removed or changed.
+  // One row, at that position (from 0), was inserted, removed or changed: a post or a delete is told by
+  // these alone, beside the record and cursor notices.
   void RowInserted(int ARow);
   void RowRemoved(int ARow);
   void RowChanged(int ARow);
+  // The controls are asked to write their pending changes into the record.
+  void RecordUpdating();
 
  protected:
   // Describes the fields (FieldDefs) and gives the rows (SetRecords) of a data set that opens.
@@ -217,6 +266,7 @@ class TDataSet : public QObject {
   void SetState(TDataSetState AState);
   void CheckActive() const;
   void CheckBrowse(const char* AOperation) const;
+  void CheckCanModify() const;
   void StartInsert(int APosition);
   QVariant CurrentValue(int AIndex);
   // A value of a stored row, its deferred reference read first.
@@ -235,8 +285,10 @@ class TDataSet : public QObject {
   bool FBof = true;
   bool FEof = true;
   bool FModified = false;
-  QVector<QVariant> FBuffer;  // the record being edited or inserted
-  int FInsertAt = 0;          // where an inserted record goes when it is posted
+  QVector<QVariant> FBuffer;      // the record being edited or inserted
+  int FInsertAt = 0;              // where an inserted record goes when it is posted
+  bool FEofAntesInsertar = true;  // Eof before an insert, back after a cancel
+  int FDisableCount = 0;
 };
 
 // Connects data-aware parts to a data set.
@@ -248,16 +300,27 @@ class TDataSource : public QObject {
 
   TDataSet* DataSet() const { return FDataSet; }
   void SetDataSet(TDataSet* AValue);
+  // Whether controls may bring the data set into edit state (Edit); true at first.
+  bool AutoEdit() const { return FAutoEdit; }
+  void SetAutoEdit(bool AValue) { FAutoEdit = AValue; }
+  // Brings the data set from browse into edit state, when AutoEdit allows.
+  void Edit();
 
  signals:
+  // The data set's notices, passed on while its controls are enabled.
   void DataSetChanged();
   void DataSetScrolled();
   void RecordChanged(TField* AField);
   void StateChanged();
+  void RowInserted(int ARow);
+  void RowRemoved(int ARow);
+  void RowChanged(int ARow);
+  void RecordUpdating();
 
  private:
   TDataSet* FDataSet = nullptr;  // cleared when the data set goes away
   QVector<QMetaObject::Connection> FConexiones;
+  bool FAutoEdit = true;
 };
 
 // A data-aware part's link to a data source: subclasses act on what the data set does.
@@ -269,6 +332,8 @@ class TDataLink : public QObject {
   void SetDataSource(TDataSource* AValue);
   TDataSet* DataSet() const { return FDataSource ? FDataSource->DataSet() : nullptr; }
   bool Active() const { return DataSet() && DataSet()->Active(); }
+  // Writes the part's pending change into the record (UpdateData).
+  void UpdateRecord() { UpdateData(); }
 
  protected:
   virtual void ActiveChanged() {}
@@ -276,6 +341,11 @@ class TDataLink : public QObject {
   virtual void DataSetScrolled() {}
   virtual void RecordChanged(TField* /*AField*/) {}
   virtual void StateChanged() {}
+  virtual void RowInserted(int /*ARow*/) {}
+  virtual void RowRemoved(int /*ARow*/) {}
+  virtual void RowChanged(int /*ARow*/) {}
+  // The data set asks for the part's pending change.
+  virtual void UpdateData() {}
 
  private:
   // Follows the data set's state, and tells when it opened or closed.

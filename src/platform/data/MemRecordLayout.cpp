@@ -39,6 +39,7 @@ TMemRecordLayout::TMemRecordLayout(const std::vector<TFieldDef>& AFieldDefs) {
         break;
       case ftSmallint:
       case ftInteger:
+      case ftWord:
       case ftDate:
       case ftTime:
         AddSlot(4, 4);
@@ -46,6 +47,7 @@ TMemRecordLayout::TMemRecordLayout(const std::vector<TFieldDef>& AFieldDefs) {
       case ftLargeint:
       case ftFloat:
       case ftBCD:
+      case ftCurrency:
         AddSlot(8, 8);
         break;
       case ftBoolean:
@@ -72,11 +74,13 @@ QVariant TMemRecordLayout::Read(int AField, const char* AData) const {
       return QString(reinterpret_cast<const QChar*>(AData + sizeof(quint16)), ReadRaw<quint16>(AData));
     case ftSmallint:
     case ftInteger:
+    case ftWord:
       return ReadRaw<qint32>(AData);
     case ftLargeint:
       return qlonglong{ReadRaw<qint64>(AData)};
     case ftFloat:
     case ftBCD:
+    case ftCurrency:
       return ReadRaw<double>(AData);
     case ftBoolean:
       return ReadRaw<bool>(AData);
@@ -107,11 +111,13 @@ bool TMemRecordLayout::Write(int AField, char* AData, const QVariant& AValue) co
     }
     case ftSmallint:
     case ftInteger:
+    case ftWord:
       return WriteRaw(AData, static_cast<qint32>(AValue.toInt()));
     case ftLargeint:
       return WriteRaw(AData, static_cast<qint64>(AValue.toLongLong()));
     case ftFloat:
     case ftBCD:
+    case ftCurrency:
       return WriteRaw(AData, AValue.toDouble());
     case ftBoolean:
       return WriteRaw(AData, AValue.toBool());

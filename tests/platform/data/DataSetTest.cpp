@@ -2,6 +2,7 @@
 
 #include "fixtures/ImprimirQt.h"
 #include "platform/data/DataSet.h"
+#include "platform/rtl/FormatSettings.h"
 
 namespace {
 
@@ -245,9 +246,14 @@ class Enlace : public TDataLink {
 
  protected:
   void ActiveChanged() override { eventos << (Active() ? "activo" : "inactivo"); }
+  void DataSetChanged() override { eventos << "cambiado"; }
   void DataSetScrolled() override { eventos << "desplazado"; }
   void RecordChanged(TField* AField) override { eventos << "registro " + (AField ? AField->FieldName() : "*"); }
   void StateChanged() override { eventos << "estado " + QString::number(DataSet() ? DataSet()->State() : -1); }
+  void RowInserted(int ARow) override { eventos << QString("insertada %1").arg(ARow); }
+  void RowRemoved(int ARow) override { eventos << QString("quitada %1").arg(ARow); }
+  void RowChanged(int ARow) override { eventos << QString("cambiada %1").arg(ARow); }
+  void UpdateData() override { eventos << "escribir"; }
 };
 
 TEST(DataLink, FollowsTheDataSetThroughItsSource) {
@@ -261,16 +267,139 @@ TEST(DataLink, FollowsTheDataSetThroughItsSource) {
   enlace.eventos.clear();
 
   tabla->Open();
+  EXPECT_EQ(enlace.eventos, (QStringList{"activo", "estado 1", "cambiado"}));
+  enlace.eventos.clear();
+  // A post is told row by row, never as a change of the whole data set: the controls are first asked for
+  // their pending changes.
   tabla->Append();
   tabla->FieldByName("ID").SetAsInteger(7);
   tabla->Post();
+  tabla->Edit();
+  tabla->Post();
   tabla->First();
-  EXPECT_EQ(enlace.eventos,
-            (QStringList{"activo", "estado 1", "estado 3", "registro *", "registro ID", "estado 1", "desplazado"}));
+  tabla->Delete();
+  EXPECT_EQ(enlace.eventos, (QStringList{"estado 3", "registro *", "registro ID", "escribir", "estado 1", "insertada 0",
+                                         "registro *", "estado 2", "escribir", "estado 1", "cambiada 0", "registro *",
+                                         "desplazado", "quitada 0", "desplazado"}));
+  enlace.eventos.clear();
+
+  // While its controls are disabled, the data source tells them nothing but the request for their pending
+  // changes; enabled again, it tells a change.
+  tabla->DisableControls();
+  tabla->DisableControls();
+  tabla->Append();
+  tabla->FieldByName("ID").SetAsInteger(8);
+  tabla->Post();
+  tabla->EnableControls();
+  EXPECT_EQ(enlace.eventos, QStringList{"escribir"});
+  tabla->EnableControls();
+  EXPECT_EQ(enlace.eventos, (QStringList{"escribir", "estado 1", "cambiado"}));
+  tabla->EnableControls();  // more enables than disables change nothing
+  EXPECT_FALSE(tabla->ControlsDisabled());
   enlace.eventos.clear();
   tabla.reset();  // a data set that goes away leaves the link inactive
-  EXPECT_EQ(enlace.eventos, (QStringList{"inactivo", "estado -1"}));
+  EXPECT_EQ(enlace.eventos, (QStringList{"inactivo", "estado -1", "cambiado"}));
   EXPECT_EQ(enlace.DataSet(), nullptr);
+}
+
+TEST_F(Tabla, AnAppendedRecordIsAtEofAndNotCountedUntilPosted) {
+  Agregar(1, "uno");
+  Agregar(2, "dos");
+  tabla.First();
+  tabla.Append();
+  EXPECT_TRUE(tabla.Eof());
+  EXPECT_EQ(tabla.RecordCount(), 2);
+  EXPECT_EQ(tabla.RecNo(), 1);
+  tabla.Cancel();
+  EXPECT_FALSE(tabla.Eof());
+  EXPECT_EQ(tabla.FieldByName("NOMBRE").AsString(), "uno");
+  tabla.Append();
+  tabla.FieldByName("ID").SetAsInteger(3);
+  tabla.Post();
+  EXPECT_EQ(tabla.RecordCount(), 3);
+  EXPECT_EQ(tabla.RecNo(), 3);
+}
+
+TEST_F(Tabla, LocateFindsTheFirstMatchingRecord) {
+  Agregar(1, "Uno");
+  Agregar(2, "Dos");
+  Agregar(3, "dos");
+  const struct {
+    const char* Campos;
+    QVariant Valores;
+    TLocateOptions Opciones;
+    int RecNo;  // 0: not found
+  } casos[] = {
+      {"NOMBRE", "dos", {}, 3},
+      {"nombre", "DOS", loCaseInsensitive, 2},
+      {"NOMBRE", "Do", {}, 0},
+      {"NOMBRE", "do", TLocateOptions(loCaseInsensitive) | loPartialKey, 2},
+      {"ID", "2", {}, 2},
+      {"ID;NOMBRE", QVariantList{3, "dos"}, {}, 3},
+      {"ID;NOMBRE", QVariantList{3, "Dos"}, {}, 0},
+      {"IMPORTE", QVariant(), {}, 1},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.Campos);
+    tabla.Last();
+    EXPECT_EQ(tabla.Locate(caso.Campos, caso.Valores, caso.Opciones), caso.RecNo != 0);
+    EXPECT_EQ(tabla.RecNo(), caso.RecNo != 0 ? caso.RecNo : 3);
+  }
+  EXPECT_THROW(tabla.Locate("NO_HAY", 1), EDatabaseError);
+  EXPECT_THROW(tabla.Locate("ID;NOMBRE", 1), EDatabaseError);
+}
+
+// A data set that cannot be modified.
+class SoloLectura : public TDataSet {
+ public:
+  using TDataSet::TDataSet;
+  bool CanModify() const override { return false; }
+};
+
+TEST(Campos, TellWhatControlsMayTypeAndChange) {
+  SoloLectura lectura;
+  lectura.FieldDefs() = {{"ID", ftInteger, 0}};
+  lectura.Open();
+  EXPECT_THROW(lectura.Edit(), EDatabaseError);
+  EXPECT_THROW(lectura.Append(), EDatabaseError);
+  EXPECT_FALSE(lectura.FieldByName("ID").CanModify());
+
+  TDataSet tabla;
+  tabla.FieldDefs() = {{"ENTERO", ftWord, 0}, {"REAL", ftCurrency, 0}, {"TEXTO", ftString, 10}};
+  tabla.Open();
+  TField& entero = tabla.FieldByName("ENTERO");
+  TField& real = tabla.FieldByName("REAL");
+  TField& texto = tabla.FieldByName("TEXTO");
+  EXPECT_TRUE(entero.CanModify());
+  entero.SetReadOnly(true);
+  EXPECT_FALSE(entero.CanModify());
+  EXPECT_EQ(entero.DisplayLabel(), "ENTERO");
+  entero.SetDisplayLabel("Cantidad");
+  EXPECT_EQ(entero.DisplayLabel(), "Cantidad");
+  EXPECT_TRUE(entero.Visible());
+
+  const QChar separador = FormatSettings.DecimalSeparator;
+  for (const QChar c : {QChar('7'), QChar('-'), QChar('+')}) EXPECT_TRUE(entero.IsValidChar(c)) << c.toLatin1();
+  for (const QChar c : {QChar('x'), separador, QChar('E')}) EXPECT_FALSE(entero.IsValidChar(c)) << c.toLatin1();
+  for (const QChar c : {separador, QChar('E'), QChar('e')}) EXPECT_TRUE(real.IsValidChar(c)) << c.toLatin1();
+  EXPECT_FALSE(real.IsValidChar('x'));
+  EXPECT_TRUE(texto.IsValidChar('x'));
+
+  QStringList cambios;
+  real.OnChange = [&cambios](TField& f) { cambios << f.AsString(); };
+  tabla.Append();
+  entero.SetAsString("65535");
+  real.SetAsString(QStringLiteral("1234") + separador + QStringLiteral("15"));
+  texto.SetAsString("");
+  tabla.Post();
+  EXPECT_EQ(entero.AsInteger(), 65535);
+  EXPECT_DOUBLE_EQ(real.AsFloat(), 1234.15);
+  EXPECT_EQ(real.DisplayText(), real.AsString());
+  EXPECT_FALSE(texto.IsNull());
+  tabla.Edit();
+  real.SetAsString("");
+  EXPECT_TRUE(real.IsNull());
+  EXPECT_EQ(cambios, (QStringList{QStringLiteral("1234") + separador + QStringLiteral("15"), ""}));
 }
 
 }  // namespace
