@@ -35,8 +35,9 @@ void TFieldDataLink::DataSetChanged() {
 void TFieldDataLink::RecordChanged(TField* AField) {
   // The control's own write is not echoed back to it.
   if (FEscribiendo || (AField && AField != FField)) return;
-  FModified = false;
+  // Showing the field's value is no change of the control's.
   if (OnDataChange) OnDataChange();
+  FModified = false;
 }
 
 void TFieldDataLink::UpdateData() {
