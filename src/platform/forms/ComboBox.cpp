@@ -194,15 +194,21 @@ void TComboBox::keyPressEvent(QKeyEvent* AEvent) {
 }
 
 bool TComboBox::eventFilter(QObject* AObject, QEvent* AEvent) {
-  if (FEnLista || AObject != view() || AEvent->type() != QEvent::KeyPress)
-    return QComboBox::eventFilter(AObject, AEvent);
-  // The open list's keys pass KeyDown first, as the edit's keys do.
+  if (FEnLista || AObject != view()) return QComboBox::eventFilter(AObject, AEvent);
   auto& tecla = static_cast<QKeyEvent&>(*AEvent);
+  // F4 and Alt+Down close the open list and take its item; the list would do it before KeyDown could see
+  // the key, so they wait for their key press.
+  const bool cierre =
+      tecla.key() == Qt::Key_F4 || (tecla.key() == Qt::Key_Down && (tecla.modifiers() & Qt::AltModifier));
+  if (AEvent->type() == QEvent::ShortcutOverride && cierre) return true;
+  if (AEvent->type() != QEvent::KeyPress) return QComboBox::eventFilter(AObject, AEvent);
+  // The open list's keys pass KeyDown first, as the edit's keys do.
   RunHandler([&] {
     const int virtual_ = VirtualKeyFromQt(tecla.key());
     int codigo = virtual_;
     KeyDown(codigo, tecla.modifiers());
     if (virtual_ != 0 && codigo == 0) return;
+    if (cierre) return CloseUp(true);
     FEnLista = true;
     QCoreApplication::sendEvent(view(), &tecla);
     FEnLista = false;

@@ -109,6 +109,14 @@ TEST_F(Combos, KeysPassKeyDownAlsoWhileTheListIsOpen) {
   QTest::keyClick(combo->view(), Qt::Key_Down);
   combo->CloseUp(true);
   EXPECT_EQ(combo->ItemIndex(), 2);
+
+  // F4 on the open list passes KeyDown too, then closes the list taking the highlighted item.
+  combo->DropDown();
+  QTest::keyClick(combo->view(), Qt::Key_Up);
+  QTest::keyClick(combo->view(), Qt::Key_F4);
+  EXPECT_FALSE(combo->DroppedDown());
+  EXPECT_EQ(combo->ItemIndex(), 1);
+  EXPECT_EQ(combo->Teclas.last(), QStringLiteral("down 115"));
 }
 
 TEST_F(Combos, ARefusedDropDownLeavesTheListClosed) {
