@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include "controls/edits/DBEditCalcQov.h"
 #include "controls/icons/ImgLstQov.h"
 #include "controls/menus/CalculadoraWindowsQov.h"
 #include "controls/menus/RutinasMenusQov.h"
@@ -121,7 +122,11 @@ void TqovEditPopupMenu::Borrar(QObject* Sender) {
   }
 }
 
-void TqovEditPopupMenu::Calc(QObject* /*Sender*/) { AbrirCalculadoraWindows(); }
+void TqovEditPopupMenu::Calc(QObject* /*Sender*/) {
+  // An edit with a calculator button opens the library's calculator on its number.
+  if (auto* edicion = qobject_cast<TqovDBEditCalc*>(FEditControl.data())) return edicion->BtnClick(edicion);
+  AbrirCalculadoraWindows();
+}
 
 void TqovEditPopupMenu::QueEsEsto(QObject* /*Sender*/) {
   MostrarAyudaContexto(GetFormaPadre(), PopupComponent() ? PopupComponent()->Self() : nullptr);

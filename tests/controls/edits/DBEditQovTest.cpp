@@ -7,6 +7,7 @@
 
 #include "controls/AplicacionControles.h"
 #include "controls/edits/DBEditQov.h"
+#include "controls/edits/FormaDeEdicion.h"
 #include "controls/menus/PopupMenusQov.h"
 #include "fixtures/BasesDePrueba.h"
 #include "fixtures/CarpetaTrabajo.h"
@@ -21,13 +22,10 @@
 
 namespace {
 
-// A shown form with a data-aware edit bound to one record of a table in memory, and another control to
-// leave the edit for; the process's formats are those of Mexico meanwhile.
-class EdicionDeDatos : public PruebaDeControles {
+// The form with a data-aware edit bound to one record of a table in memory.
+class EdicionDeDatos : public FormaDeEdicion<TqovDBEdit> {
  protected:
   EdicionDeDatos() {
-    FormatSettings.DecimalSeparator = QLatin1Char('.');
-    FormatSettings.ThousandSeparator = QLatin1Char(',');
     tabla.FieldDefs() = {{"ENTERO", ftInteger, 0},
                          {"GRANDE", ftLargeint, 0},
                          {"REAL", ftFloat, 0},
@@ -37,17 +35,9 @@ class EdicionDeDatos : public PruebaDeControles {
     tabla.Append();
     tabla.Post();
     fuente.SetDataSet(&tabla);
-    edicion->SetParent(&forma);
-    otra->SetParent(&forma);
-    otra->SetTop(30);
     edicion->SetDataSource(&fuente);
-    OnBeep = [this] { ++pitidos; };
-    forma.show();
-    forma.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&forma));
-    otra->setFocus();
+    Mostrar();
   }
-  ~EdicionDeDatos() override { FormatSettings = anteriores; }
 
   // Binds the edit to the field holding the value, then gives it the focus.
   void Preparar(const char* ACampo, const char* AValor) {
@@ -69,13 +59,8 @@ class EdicionDeDatos : public PruebaDeControles {
     }
   }
 
-  const TFormatSettings anteriores = FormatSettings;
-  TForm forma{nullptr};
   TDataSet tabla;
   TDataSource fuente;
-  TqovDBEdit* edicion = new TqovDBEdit(&forma);
-  TEdit* otra = new TEdit(&forma);
-  int pitidos = 0;
 };
 
 struct CasoTecla {

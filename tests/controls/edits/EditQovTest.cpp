@@ -7,6 +7,7 @@
 
 #include "controls/AplicacionControles.h"
 #include "controls/edits/EditQov.h"
+#include "controls/edits/FormaDeEdicion.h"
 #include "fixtures/ImprimirQt.h"
 #include "fixtures/TeclasDeDialogo.h"
 #include "platform/forms/Beep.h"
@@ -15,26 +16,14 @@
 
 namespace {
 
-// A shown form with a numeric edit and a second control to leave it for; the process's formats are
-// those of Mexico meanwhile.
-class EdicionNumerica : public PruebaDeControles {
+// The form with a numeric edit; each test starts outside the edit, with no text.
+class EdicionNumerica : public FormaDeEdicion<TqovEdit> {
  protected:
   EdicionNumerica() {
-    FormatSettings.DecimalSeparator = QLatin1Char('.');
-    FormatSettings.ThousandSeparator = QLatin1Char(',');
-    edicion->SetParent(&forma);
-    otra->SetParent(&forma);
-    otra->SetTop(30);
     edicion->TipoEdit()->SetteTipo(teNumerico);
-    OnBeep = [this] { ++pitidos; };
-    forma.show();
-    forma.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&forma));
-    // The window gave its first control the focus: each test starts outside the edit, with no text.
-    otra->setFocus();
+    Mostrar();
     edicion->SetText(QString());
   }
-  ~EdicionNumerica() override { FormatSettings = anteriores; }
 
   void Entrar() {
     edicion->setFocus();
@@ -44,12 +33,6 @@ class EdicionNumerica : public PruebaDeControles {
     otra->setFocus();
     ASSERT_FALSE(edicion->hasFocus());
   }
-
-  const TFormatSettings anteriores = FormatSettings;
-  TForm forma{nullptr};
-  TqovEdit* edicion = new TqovEdit(&forma);
-  TEdit* otra = new TEdit(&forma);
-  int pitidos = 0;
 };
 
 struct CasoAjuste {
