@@ -33,21 +33,22 @@ TDataSource* FuenteDeDatos(const QObject& AControl) {
 
 }  // namespace
 
-TqovEditPopupMenu::TqovEditPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {
-  using M = TqovEditPopupMenu;
-  FImageList = new TqovEdtImgLst16(AOwner);
+TqovEditPopupMenuBase::TqovEditPopupMenuBase(TComponent* AOwner, const TAyudasMenuEdicion& AAyudas)
+    : TPopupMenu(AOwner) {
+  using M = TqovEditPopupMenuBase;
+  FImageList = new TqovEdtImgLst16(AAyudas.ImagenesDelMenu ? static_cast<TComponent*>(this) : AOwner);
   SetImages(FImageList);
-  FmiDeshacer = NuevoItem(QStringLiteral("&Deshacer"), 0, 1107, &M::Deshacer);
+  FmiDeshacer = NuevoItem(QStringLiteral("&Deshacer"), 0, AAyudas.Deshacer, &M::Deshacer);
   FmiSep1 = NuevoItem(QStringLiteral("-"), -1, 0, nullptr);
-  FmiCortar = NuevoItem(QStringLiteral("Cor&tar"), 1, 1108, &M::Cortar);
-  FmiCopiar = NuevoItem(QStringLiteral("&Copiar"), 2, 1109, &M::Copiar);
-  FmiPegar = NuevoItem(QStringLiteral("&Pegar"), 3, 1110, &M::Pegar);
+  FmiCortar = NuevoItem(QStringLiteral("Cor&tar"), 1, AAyudas.Cortar, &M::Cortar);
+  FmiCopiar = NuevoItem(QStringLiteral("&Copiar"), 2, AAyudas.Copiar, &M::Copiar);
+  FmiPegar = NuevoItem(QStringLiteral("&Pegar"), 3, AAyudas.Pegar, &M::Pegar);
   FmiSep2 = NuevoItem(QStringLiteral("-"), -1, 0, nullptr);
-  FmiBorrar = NuevoItem(QStringLiteral("Borr&ar"), 4, 1111, &M::Borrar);
-  FmiSelTodo = NuevoItem(QStringLiteral("&Seleccionar todo"), -1, 1112, &M::SelTodo);
+  FmiBorrar = NuevoItem(QStringLiteral("Borr&ar"), 4, AAyudas.Borrar, &M::Borrar);
+  FmiSelTodo = NuevoItem(QStringLiteral("&Seleccionar todo"), -1, AAyudas.SelTodo, &M::SelTodo);
   FmiSep3 = NuevoItem(QStringLiteral("-"), -1, 0, nullptr);
-  FmiCalc = NuevoItem(QStringLiteral("Ca&lculadora"), 5, 1380, &M::Calc);
-  FmiQueEsEsto = NuevoItem(QStringLiteral("¿&Qué es esto?"), 6, 1384, &M::QueEsEsto);
+  FmiCalc = NuevoItem(QStringLiteral("Ca&lculadora"), 5, AAyudas.Calc, &M::Calc);
+  FmiQueEsEsto = NuevoItem(QStringLiteral("¿&Qué es esto?"), 6, AAyudas.QueEsEsto, &M::QueEsEsto);
 
   FactnList = new TActionList(AOwner);
   FactnSelTodo = new TAction(AOwner);
@@ -57,8 +58,8 @@ TqovEditPopupMenu::TqovEditPopupMenu(TComponent* AOwner) : TPopupMenu(AOwner) {
   OnPopup = [this](QObject* Sender) { OnPopupEvent(Sender); };
 }
 
-TMenuItem* TqovEditPopupMenu::NuevoItem(const QString& ACaption, int AImageIndex, int AHelpContext,
-                                        void (TqovEditPopupMenu::*AOnClick)(QObject*)) {
+TMenuItem* TqovEditPopupMenuBase::NuevoItem(const QString& ACaption, int AImageIndex, int AHelpContext,
+                                            void (TqovEditPopupMenuBase::*AOnClick)(QObject*)) {
   auto* item = new TMenuItem(this);
   item->SetCaption(ACaption);
   item->SetImageIndex(AImageIndex);
@@ -68,7 +69,7 @@ TMenuItem* TqovEditPopupMenu::NuevoItem(const QString& ACaption, int AImageIndex
   return item;
 }
 
-void TqovEditPopupMenu::OnPopupEvent(QObject* /*Sender*/) {
+void TqovEditPopupMenuBase::OnPopupEvent(QObject* /*Sender*/) {
   FEditControl = PopupComponent() ? PopupComponent()->Self() : nullptr;
   const TCustomEdit* edicion = ComoEdicion(FEditControl);
   const QMimeData* portapapeles = QGuiApplication::clipboard()->mimeData();
@@ -81,32 +82,32 @@ void TqovEditPopupMenu::OnPopupEvent(QObject* /*Sender*/) {
   SimularTecla(VK_DOWN, {}, false);
 }
 
-bool TqovEditPopupMenu::HayControlEdicion(QObject* Sender) {
+bool TqovEditPopupMenuBase::HayControlEdicion(QObject* Sender) {
   if (!Sender) FEditControl = ComoEdicion(Screen.ActiveControl()) ? Screen.ActiveControl() : nullptr;
   return ComoEdicion(FEditControl) != nullptr;
 }
 
-void TqovEditPopupMenu::Deshacer(QObject* Sender) {
+void TqovEditPopupMenuBase::Deshacer(QObject* Sender) {
   if (HayControlEdicion(Sender)) ComoEdicion(FEditControl)->Undo();
 }
 
-void TqovEditPopupMenu::Cortar(QObject* Sender) {
+void TqovEditPopupMenuBase::Cortar(QObject* Sender) {
   if (HayControlEdicion(Sender)) ComoEdicion(FEditControl)->CutToClipboard();
 }
 
-void TqovEditPopupMenu::Copiar(QObject* Sender) {
+void TqovEditPopupMenuBase::Copiar(QObject* Sender) {
   if (HayControlEdicion(Sender)) ComoEdicion(FEditControl)->CopyToClipboard();
 }
 
-void TqovEditPopupMenu::Pegar(QObject* Sender) {
+void TqovEditPopupMenuBase::Pegar(QObject* Sender) {
   if (HayControlEdicion(Sender)) ComoEdicion(FEditControl)->PasteFromClipboard();
 }
 
-void TqovEditPopupMenu::SelTodo(QObject* Sender) {
+void TqovEditPopupMenuBase::SelTodo(QObject* Sender) {
   if (HayControlEdicion(Sender)) ComoEdicion(FEditControl)->SelectAll();
 }
 
-void TqovEditPopupMenu::Borrar(QObject* Sender) {
+void TqovEditPopupMenuBase::Borrar(QObject* Sender) {
   if (!HayControlEdicion(Sender)) return;
   TCustomEdit* edicion = ComoEdicion(FEditControl);
   if (PropiedadVerdadera(*FEditControl, "ReadOnly") || PropiedadVerdadera(*FEditControl, "NoEditable")) return;
@@ -122,16 +123,21 @@ void TqovEditPopupMenu::Borrar(QObject* Sender) {
   }
 }
 
-void TqovEditPopupMenu::Calc(QObject* /*Sender*/) {
-  // An edit with a calculator button opens the library's calculator on its number.
-  if (auto* edicion = qobject_cast<TqovDBEditCalc*>(FEditControl.data())) return edicion->BtnClick(edicion);
-  AbrirCalculadoraWindows();
-}
+void TqovEditPopupMenuBase::Calc(QObject* /*Sender*/) { AbrirCalculadoraWindows(); }
 
-void TqovEditPopupMenu::QueEsEsto(QObject* /*Sender*/) {
+void TqovEditPopupMenuBase::QueEsEsto(QObject* /*Sender*/) {
   MostrarAyudaContexto(GetFormaPadre(), PopupComponent() ? PopupComponent()->Self() : nullptr);
 }
 
-void TqovEditPopupMenu::SelTodoExecute(QObject* /*Sender*/) { SelTodo(nullptr); }
+void TqovEditPopupMenuBase::SelTodoExecute(QObject* /*Sender*/) { SelTodo(nullptr); }
 
-TForm* TqovEditPopupMenu::GetFormaPadre() const { return Owner() ? OwnerForm(Owner()) : nullptr; }
+TForm* TqovEditPopupMenuBase::GetFormaPadre() const { return Owner() ? OwnerForm(Owner()) : nullptr; }
+
+TqovEditPopupMenu::TqovEditPopupMenu(TComponent* AOwner)
+    : TqovEditPopupMenuBase(AOwner, {1107, 1108, 1109, 1110, 1111, 1112, 1380, 1384, false}) {}
+
+void TqovEditPopupMenu::Calc(QObject* Sender) {
+  // An edit with a calculator button opens the library's calculator on its number.
+  if (auto* edicion = qobject_cast<TqovDBEditCalc*>(EditControl())) return edicion->BtnClick(edicion);
+  TqovEditPopupMenuBase::Calc(Sender);
+}
