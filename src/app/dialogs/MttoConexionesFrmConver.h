@@ -1,0 +1,68 @@
+#pragma once
+
+// The connection-profile dialog: a new profile, or the selected one edited or deleted.
+
+#include <QPointer>
+#include <optional>
+
+#include "app/dialogs/DlgTemplateFrm.h"
+#include "core/settings/ConexionesQov.h"
+#include "platform/forms/ComboBox.h"
+
+class TAction;
+class TActionList;
+class TLabel;
+class TqovEdit;
+
+// Creates or edits one profile of the caller's list and keeps the caller's profile combo in step. It writes
+// the whole list to the settings file itself, and reads it back: a profile the file did not take is an
+// error the operator sees, and the profile is not left in the list or the combo.
+class TMttoConexionesFormConver : public TDlgTemplateForm {
+  Q_OBJECT
+
+ public:
+  explicit TMttoConexionesFormConver(TComponent* AOwner);
+
+  TLabel* lblTipoAcceso;
+  TComboBox* cmbxTipoAcceso;
+  TLabel* lblNombre;
+  TqovEdit* edtNombre;
+  TLabel* lblNombreServer;
+  TComboBox* cmbxNombreServer;
+  TLabel* lblProtocolo;
+  TComboBox* cmbxProtocolo;
+  TLabel* lblDirDatos;
+  TqovEdit* edtDirDatos;
+  TqovButton* btnEliminar;
+  TActionList* actnlstQov;
+  TAction* actnAceptar;
+
+  // AConexiones and ACombo are the caller's; the dialog does not own them.
+  void SetConexiones(TqovConexiones* AConexiones) { FConexiones = AConexiones; }
+  void SetcmbxOutput(TComboBox* ACombo) { FcmbxOutput = ACombo; }
+  // Prepares the dialog for a new profile, or for the list's current profile.
+  void Inicializar(bool AEsAlta);
+
+  void FormCreate(QObject* Sender) override;
+  void actnlstQovUpdate(TAction* Action, bool& Handled);
+  void actnAceptarUpdate(QObject* Sender);
+  void actnAceptarExecute(QObject* Sender);
+  void btnEliminarClick(QObject* Sender);
+  // Removes the profile from the caller's combo (which is left without a choice when it was the chosen one)
+  // and from the list.
+  void EliminarConexion(const QString& ANombre);
+
+ private:
+  bool Remota() const;
+  // Writes the list to the settings file and tells whether a fresh load of the file gives the profile with
+  // these data (with none: that the file no longer holds it).
+  bool Guardar(const QString& ANombre, const std::optional<TDatosConexion>& ADatos);
+
+  bool FEsAlta = false;
+  TqovConexiones* FConexiones = nullptr;
+  QPointer<TComboBox> FcmbxOutput;
+};
+
+// Shows the profile dialog, owned by AOwner, over the caller's profile list and combo: a new profile with
+// AEsAlta, else the list's current profile. Returns the dialog's modal result.
+int MostrarMttoConexiones(TComponent* AOwner, TqovConexiones* AConexiones, bool AEsAlta, TComboBox* ACombo);

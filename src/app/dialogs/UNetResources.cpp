@@ -1,0 +1,3 @@
+#include "app/dialogs/UNetResources.h"
+
+void ObtenerServidoresRed(QStringList& /*AStrings*/) {}
