@@ -57,8 +57,8 @@ TqovDlgLogin::TqovDlgLogin(TComponent* AOwner) : TqovDlgTemplateFormConver(AOwne
   imgLogo->SetBounds(-1, 0, 384, 76);
   imgLogo->SetStretch(true);
   lblInfo = NuevaEtiqueta(*this, "lblInfo", {}, 86);
-  lblInfo->SetWidth(277);
   lblInfo->SetWordWrap(true);
+  lblInfo->SetWidth(277);
   lblInfo->SetCaption(QStringLiteral("Escriba los datos de usuario Tarvolin para iniciar la sesión."));
   lblUsuario = NuevaEtiqueta(*this, "lblUsuario", QStringLiteral("&Nombre de usuario:"), 117);
   lblConexion = NuevaEtiqueta(*this, "lblConexion", QStringLiteral("Cone&xión:"), 145);
@@ -130,6 +130,7 @@ void TqovDlgLogin::FormCreate(QObject* Sender) {
 
 void TqovDlgLogin::FormShow(QObject* Sender) {
   TqovDlgTemplateFormConver::FormShow(Sender);
+  AlinearTrasEtiquetas(*this, {{lblUsuario, edtUsuario}, {lblConexion, cmbxConexion}, {lblPassword, edtPassword}});
   edtPassword->SetFocus();
   ActualizarBotonAceptar();
   LeerConfiguracionUsuario();

@@ -1,5 +1,7 @@
 #include "app/dialogs/MarcoDialogo.h"
 
+#include <algorithm>
+
 #include "controls/basic/ButtonQov.h"
 #include "controls/basic/EnterAsTabQov.h"
 #include "platform/forms/Label.h"
@@ -52,4 +54,15 @@ TLabel* NuevaEtiqueta(TForm& ADialogo, const char* ANombre, const QString& ACapt
   etiqueta->SetLeft(8);
   etiqueta->SetTop(ATop);
   return etiqueta;
+}
+
+void AlinearTrasEtiquetas(TForm& ADialogo, std::initializer_list<std::pair<TLabel*, TControl*>> APares) {
+  const int separacion = ADialogo.ScaleValue(4);
+  int izquierda = 0;
+  for (const auto& [etiqueta, control] : APares)
+    izquierda = std::max({izquierda, control->Left(), etiqueta->Left() + etiqueta->Width() + separacion});
+  for (const auto& [etiqueta, control] : APares) {
+    const int derecha = control->Left() + control->Width();
+    control->SetBounds(izquierda, control->Top(), derecha - izquierda, control->Height());
+  }
 }

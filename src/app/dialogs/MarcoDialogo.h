@@ -4,6 +4,8 @@
 // and the building of the dialogs' controls.
 
 #include <QString>
+#include <initializer_list>
+#include <utility>
 
 #include "platform/forms/Form.h"
 
@@ -37,3 +39,8 @@ T* NuevoControl(TForm& ADialogo, const char* ANombre) {
 
 // A label of the dialog at the left margin (8) and ATop.
 TLabel* NuevaEtiqueta(TForm& ADialogo, const char* ANombre, const QString& ACaption, int ATop);
+
+// Lines the controls up in one column that starts after the widest of their labels (the system's font may
+// be wider than the one the positions were designed for), each keeping its right edge. Controls that
+// already start after their labels stay where they are.
+void AlinearTrasEtiquetas(TForm& ADialogo, std::initializer_list<std::pair<TLabel*, TControl*>> APares);

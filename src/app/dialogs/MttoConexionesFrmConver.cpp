@@ -113,6 +113,15 @@ void TMttoConexionesFormConver::FormCreate(QObject* Sender) {
   btnEliminar->SetHelpContext(0);
 }
 
+void TMttoConexionesFormConver::FormShow(QObject* Sender) {
+  TDlgTemplateForm::FormShow(Sender);
+  AlinearTrasEtiquetas(*this, {{lblTipoAcceso, cmbxTipoAcceso},
+                               {lblNombre, edtNombre},
+                               {lblNombreServer, cmbxNombreServer},
+                               {lblProtocolo, cmbxProtocolo},
+                               {lblDirDatos, edtDirDatos}});
+}
+
 void TMttoConexionesFormConver::Inicializar(bool AEsAlta) {
   FEsAlta = AEsAlta;
   if (FEsAlta) {

@@ -44,6 +44,8 @@ class TMttoConexionesFormConver : public TDlgTemplateForm {
   void Inicializar(bool AEsAlta);
 
   void FormCreate(QObject* Sender) override;
+  // After the base's scaling, the controls move clear of their labels.
+  void FormShow(QObject* Sender) override;
   void actnlstQovUpdate(TAction* Action, bool& Handled);
   void actnAceptarUpdate(QObject* Sender);
   void actnAceptarExecute(QObject* Sender);
