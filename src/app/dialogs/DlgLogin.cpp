@@ -4,7 +4,8 @@
 #include "controls/basic/ButtonQov.h"
 #include "controls/basic/EnterAsTabQov.h"
 #include "controls/dialogs/DialogosQov.h"
-#include "controls/edits/EditQov.h"
+#include "controls/edits/DBComboBoxQov.h"
+#include "controls/edits/DBEditQov.h"
 #include "core/engine/VariablesGlobales.h"
 #include "core/session/ExceptionBaseDatos.h"
 #include "core/session/SesionBDFirebird.h"
@@ -64,7 +65,7 @@ TqovDlgLogin::TqovDlgLogin(TComponent* AOwner) : TqovDlgTemplateFormConver(AOwne
   lblConexion = NuevaEtiqueta(*this, "lblConexion", QStringLiteral("Cone&xión:"), 145);
   lblPassword = NuevaEtiqueta(*this, "lblPassword", QStringLiteral("&Contraseña:"), 173);
 
-  edtUsuario = NuevoControl<TqovEdit>(*this, "edtUsuario");
+  edtUsuario = NuevoControl<TqovDBEdit>(*this, "edtUsuario");
   edtUsuario->SetBounds(112, 113, 173, 21);
   edtUsuario->SetTabOrder(0);
   edtUsuario->SetNoEditable(true);
@@ -81,16 +82,18 @@ TqovDlgLogin::TqovDlgLogin(TComponent* AOwner) : TqovDlgTemplateFormConver(AOwne
   miNuevo = NuevoItem(*ppmnConexion, this, "miNuevo", QStringLiteral("&Nueva conexión"));
   miNuevo->OnClick = [this](QObject* Sender) { miNuevoClick(Sender); };
 
-  cmbxConexion = NuevoControl<TComboBox>(*this, "cmbxConexion");
+  cmbxConexion = NuevoControl<TqovDBComboBox>(*this, "cmbxConexion");
   cmbxConexion->SetBounds(112, 141, 173, 21);
   cmbxConexion->SetTabOrder(1);
   cmbxConexion->SetStyle(csDropDownList);
   cmbxConexion->SetDropDownCount(8);
   cmbxConexion->SetDropDownWidth(171);
+  // Its own menu, which the shared menus do not replace.
+  cmbxConexion->SetPopupMenuStd(false);
   cmbxConexion->SetPopupMenu(ppmnConexion);
 
   // Firebird 3.0 passwords reach 32 characters.
-  edtPassword = NuevoControl<TqovEdit>(*this, "edtPassword");
+  edtPassword = NuevoControl<TqovDBEdit>(*this, "edtPassword");
   edtPassword->SetBounds(112, 169, 173, 21);
   edtPassword->SetTabOrder(2);
   edtPassword->SetMaxLength(32);

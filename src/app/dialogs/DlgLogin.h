@@ -8,13 +8,13 @@
 #include "app/dialogs/DlgTemplateFrmConver.h"
 #include "core/engine/FirebirdProc.h"
 
-class TComboBox;
 class TImage;
 class TLabel;
 class TMenuItem;
 class TPopupMenu;
 class TqovConexiones;
-class TqovEdit;
+class TqovDBComboBox;
+class TqovDBEdit;
 class TqovParametrosDeSesion;
 
 // The operator picks a profile and types SYSDBA's password. OK accepts a profile of this machine only,
@@ -34,9 +34,9 @@ class TqovDlgLogin : public TqovDlgTemplateFormConver, public IqovFirebirdProcCa
   TLabel* lblUsuario;
   TLabel* lblConexion;
   TLabel* lblPassword;
-  TqovEdit* edtUsuario;
-  TComboBox* cmbxConexion;
-  TqovEdit* edtPassword;
+  TqovDBEdit* edtUsuario;
+  TqovDBComboBox* cmbxConexion;
+  TqovDBEdit* edtPassword;
   TPopupMenu* ppmnConexion;
   TMenuItem* miAbrir;
   TMenuItem* miNuevo;

@@ -6,7 +6,8 @@
 #include "app/dialogs/UNetResources.h"
 #include "controls/basic/ButtonQov.h"
 #include "controls/dialogs/DialogosQov.h"
-#include "controls/edits/EditQov.h"
+#include "controls/edits/DBComboBoxQov.h"
+#include "controls/edits/DBEditQov.h"
 #include "platform/forms/ActnList.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Label.h"
@@ -16,8 +17,9 @@ namespace {
 // A new profile's data folder: site data, where the system keeps the suite's data.
 const QString CarpetaDatosPorOmision = QStringLiteral("/srv/Tarvolin datos/");
 
-TComboBox* NuevoCombo(TForm& AForma, const char* ANombre, int ATop, TComboBoxStyle AEstilo, const QStringList& AItems) {
-  auto* combo = NuevoControl<TComboBox>(AForma, ANombre);
+TqovDBComboBox* NuevoCombo(TForm& AForma, const char* ANombre, int ATop, TComboBoxStyle AEstilo,
+                           const QStringList& AItems) {
+  auto* combo = NuevoControl<TqovDBComboBox>(AForma, ANombre);
   combo->SetBounds(108, ATop, 209, 21);
   combo->SetStyle(AEstilo);
   combo->SetItems(AItems);
@@ -25,10 +27,10 @@ TComboBox* NuevoCombo(TForm& AForma, const char* ANombre, int ATop, TComboBoxSty
   return combo;
 }
 
-TqovEdit* NuevaEdicion(TForm& AForma, const char* ANombre, int ATop) {
-  auto* edicion = NuevoControl<TqovEdit>(AForma, ANombre);
+TqovDBEdit* NuevaEdicion(TForm& AForma, const char* ANombre, int ATop) {
+  auto* edicion = NuevoControl<TqovDBEdit>(AForma, ANombre);
   edicion->SetBounds(108, ATop, 209, 21);
-  edicion->TipoEdit()->SetteNombre(true);
+  edicion->SetTipoNombre(true);
   return edicion;
 }
 
@@ -70,12 +72,11 @@ TMttoConexionesFormConver::TMttoConexionesFormConver(TComponent* AOwner) : TDlgT
   edtDirDatos = NuevaEdicion(*this, "edtDirDatos", 120);
   lblDirDatos = NuevaEtiqueta(*this, "lblDirDatos", QStringLiteral("&Carpeta de datos:"), 124);
   lblDirDatos->SetFocusControl(edtDirDatos);
-  for (TComboBox* combo : {cmbxNombreServer, cmbxProtocolo}) {
-    combo->SetEnabled(false);
-    combo->SetColor(clBtnFace);
-  }
-  lblNombreServer->SetEnabled(false);
-  lblProtocolo->SetEnabled(false);
+  // Server and protocol, with their labels, serve remote profiles only.
+  cmbxNombreServer->SetEtiqueta(lblNombreServer);
+  cmbxProtocolo->SetEtiqueta(lblProtocolo);
+  cmbxNombreServer->SetEnabled(false);
+  cmbxProtocolo->SetEnabled(false);
   cmbxTipoAcceso->SetTabOrder(0);
   edtNombre->SetTabOrder(1);
   cmbxNombreServer->SetTabOrder(2);
@@ -150,12 +151,8 @@ bool TMttoConexionesFormConver::Remota() const { return cmbxTipoAcceso->ItemInde
 
 void TMttoConexionesFormConver::actnlstQovUpdate(TAction* /*Action*/, bool& /*Handled*/) {
   const bool remota = Remota();
-  for (TComboBox* combo : {cmbxNombreServer, cmbxProtocolo}) {
-    combo->SetEnabled(remota);
-    combo->SetColor(remota ? clWindow : clBtnFace);
-  }
-  lblNombreServer->SetEnabled(remota);
-  lblProtocolo->SetEnabled(remota);
+  cmbxNombreServer->SetEnabled(remota);
+  cmbxProtocolo->SetEnabled(remota);
   if (remota) return;
   cmbxNombreServer->SetText({});
   cmbxProtocolo->SetItemIndex(0);

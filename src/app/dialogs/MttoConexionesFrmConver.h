@@ -12,7 +12,8 @@
 class TAction;
 class TActionList;
 class TLabel;
-class TqovEdit;
+class TqovDBComboBox;
+class TqovDBEdit;
 
 // Creates or edits one profile of the caller's list and keeps the caller's profile combo in step. It writes
 // the whole list to the settings file itself, and reads it back: a profile the file did not take is an
@@ -24,15 +25,15 @@ class TMttoConexionesFormConver : public TDlgTemplateForm {
   explicit TMttoConexionesFormConver(TComponent* AOwner);
 
   TLabel* lblTipoAcceso;
-  TComboBox* cmbxTipoAcceso;
+  TqovDBComboBox* cmbxTipoAcceso;
   TLabel* lblNombre;
-  TqovEdit* edtNombre;
+  TqovDBEdit* edtNombre;
   TLabel* lblNombreServer;
-  TComboBox* cmbxNombreServer;
+  TqovDBComboBox* cmbxNombreServer;
   TLabel* lblProtocolo;
-  TComboBox* cmbxProtocolo;
+  TqovDBComboBox* cmbxProtocolo;
   TLabel* lblDirDatos;
-  TqovEdit* edtDirDatos;
+  TqovDBEdit* edtDirDatos;
   TqovButton* btnEliminar;
   TActionList* actnlstQov;
   TAction* actnAceptar;

@@ -4,6 +4,8 @@
 #include "app/dialogs/DlgLogin.h"
 #include "app/menus/PopupMenus.h"
 #include "controls/basic/ButtonQov.h"
+#include "controls/edits/DBComboBoxQov.h"
+#include "controls/edits/DBEditQov.h"
 #include "controls/edits/EditQov.h"
 #include "controls/menus/PopupMenusQov.h"
 #include "platform/forms/ComboBox.h"
