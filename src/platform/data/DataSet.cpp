@@ -79,6 +79,27 @@ QVariant Convertir(const TField& AField, const QVariant& AValor) {
 
 // --- TField
 
+QString ValueText(const QVariant& AValue) {
+  if (AValue.isNull()) return QString();
+  switch (AValue.typeId()) {
+    case QMetaType::QDate:
+      return FormatDateTime(FormatSettings.ShortDateFormat, DateTimeFromQDateTime(AValue.toDate().startOfDay()));
+    case QMetaType::QTime:
+      return FormatDateTime(FormatSettings.ShortTimeFormat, VarToDateTime(AValue));
+    case QMetaType::QDateTime:
+      return FormatDateTime(FormatSettings.ShortDateFormat + QLatin1Char(' ') + FormatSettings.ShortTimeFormat,
+                            VarToDateTime(AValue));
+    case QMetaType::Bool:
+      return AValue.toBool() ? QStringLiteral("True") : QStringLiteral("False");
+    case QMetaType::Double:
+      return FloatToStrF(AValue.toDouble(), TFloatFormat::General, 15, 0);
+    case QMetaType::QByteArray:
+      return QString::fromLatin1(AValue.toByteArray());
+    default:
+      return AValue.toString();
+  }
+}
+
 TField::TField(TDataSet& ADataSet, const TFieldDef& ADef, int AIndex)
     : FDataSet(ADataSet),
       FDef(ADef),
@@ -117,27 +138,7 @@ void TField::SetAsString(const QString& AValue) {
   SetValue(AValue.isEmpty() && !texto ? QVariant() : QVariant(AValue));
 }
 
-QString TField::AsString() const {
-  const QVariant valor = Value();
-  if (valor.isNull()) return QString();
-  switch (valor.typeId()) {
-    case QMetaType::QDate:
-      return FormatDateTime(FormatSettings.ShortDateFormat, DateTimeFromQDateTime(valor.toDate().startOfDay()));
-    case QMetaType::QTime:
-      return FormatDateTime(FormatSettings.ShortTimeFormat, AsDateTime());
-    case QMetaType::QDateTime:
-      return FormatDateTime(FormatSettings.ShortDateFormat + QLatin1Char(' ') + FormatSettings.ShortTimeFormat,
-                            AsDateTime());
-    case QMetaType::Bool:
-      return valor.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    case QMetaType::Double:
-      return FloatToStrF(valor.toDouble(), TFloatFormat::General, 15, 0);
-    case QMetaType::QByteArray:
-      return QString::fromLatin1(valor.toByteArray());
-    default:
-      return valor.toString();
-  }
-}
+QString TField::AsString() const { return ValueText(Value()); }
 
 int TField::AsInteger() const { return static_cast<int>(AsLargeInt()); }
 

@@ -53,6 +53,10 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TLocateOptions)
 
 class TDataSet;
 
+// A field's value as its text: dates and times in the process's short formats, reals in up to 15
+// significant digits, booleans "True" or "False", bytes as Latin-1; empty for null.
+QString ValueText(const QVariant& AValue);
+
 // What a data set's fields will be: given by the data set's source when it opens, or by code before.
 struct TFieldDef {
   QString Name;
@@ -166,6 +170,9 @@ class TDataSet : public QObject {
   // The value of a field in any row (from 0), wherever the cursor stands; a row being edited gives its
   // edited values.
   QVariant RowValue(int ARow, int AField);
+  // Where the unsaved record of the insert state goes when it is posted (a row from 0); -1 in any other
+  // state.
+  int InsertRow() const { return FState == dsInsert ? FInsertAt : -1; }
   // 1-based position of the current record; 0 when there is none. A record being inserted does not count:
   // it is neither in RecordCount nor in RecNo until it is posted.
   int RecNo() const;

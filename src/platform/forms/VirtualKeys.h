@@ -32,6 +32,7 @@ constexpr int VK_INSERT = 0x2D;
 constexpr int VK_DELETE = 0x2E;
 constexpr int VK_APPS = 0x5D;
 constexpr int VK_F1 = 0x70;
+constexpr int VK_F2 = 0x71;
 constexpr int VK_F4 = 0x73;
 constexpr int VK_F6 = 0x75;
 constexpr int VK_F9 = 0x78;
