@@ -1,0 +1,3 @@
+#include "controls/dialogs/DetalleMensaje.h"
+
+TDetalleMensaje DetalleMensaje;
