@@ -444,8 +444,11 @@ void TDBGrid::KeyDown(int& AKey, TShiftState AShift) {
   if (AShift.testFlag(ssAlt)) return;
   switch (AKey) {
     case VK_TAB:
-      if (!FOptions.testFlag(dgTabs) || ctrl) return;
-      Tab(!AShift.testFlag(ssShift));
+      if (ctrl) return;
+      if (FOptions.testFlag(dgTabs))
+        Tab(!AShift.testFlag(ssShift));
+      else
+        LeaveGrid(!AShift.testFlag(ssShift));
       break;
     case VK_RETURN:
       if (FKeyOptions.testFlag(dgEnterToTab))
@@ -521,6 +524,19 @@ void TDBGrid::KeyDown(int& AKey, TShiftState AShift) {
 }
 
 void TDBGrid::KeyPress(QChar&) {}
+
+bool TDBGrid::event(QEvent* AEvent) {
+  // Tab and Shift+Tab reach KeyDown like any other key, before Qt would move the focus on.
+  if (AEvent->type() == QEvent::KeyPress) {
+    auto* tecla = static_cast<QKeyEvent*>(AEvent);
+    if ((tecla->key() == Qt::Key_Tab || tecla->key() == Qt::Key_Backtab) &&
+        !(tecla->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+      keyPressEvent(tecla);
+      return true;
+    }
+  }
+  return QTableView::event(AEvent);
+}
 
 void TDBGrid::keyPressEvent(QKeyEvent* AEvent) {
   QChar caracter = AEvent->text().size() == 1 ? AEvent->text().at(0) : QChar();

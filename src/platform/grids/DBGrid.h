@@ -191,6 +191,7 @@ class TDBGrid : public QTableView, public TControl {
   // Moves the focus to the form's next (or previous) control.
   void LeaveGrid(bool AForward);
 
+  bool event(QEvent* AEvent) override;
   void keyPressEvent(QKeyEvent* AEvent) override;
   void showEvent(QShowEvent* AEvent) override;
   void paintEvent(QPaintEvent* AEvent) override;
