@@ -1,7 +1,6 @@
 #include "controls/dialogs/ArchivoDetallesQov.h"
 
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QStringEncoder>
 
 #include "controls/dialogs/DialogosQov.h"
@@ -19,16 +18,6 @@ QString LlaveNombre() {
 const QString ValorNombre = QStringLiteral("FileName");
 
 }  // namespace
-
-TSaveDialog* NuevoDialogoGuardarDetalles(TComponent* AOwner) {
-  auto* dialogo = new TSaveDialog(AOwner);
-  dialogo->SetName(QStringLiteral("sdImprimirEnArchivo"));
-  dialogo->Title = QStringLiteral("Guardar en archivo");
-  dialogo->Filter = QStringLiteral("txt|*.TXT");
-  dialogo->InitialDir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  dialogo->Options = TOpenOptions(ofHideReadOnly) | ofPathMustExist;
-  return dialogo;
-}
 
 void TArchivoDetallesQov::Open(const QString& FileName) {
   Close(false);

@@ -9,13 +9,8 @@
 #include <functional>
 #include <memory>
 
-class TComponent;
 class TForm;
 class TSaveDialog;
-
-// The details windows' save dialog "sdImprimirEnArchivo": "Guardar en archivo", the filter "txt|*.TXT", in the
-// user's documents folder, the folder of the path having to exist.
-TSaveDialog* NuevoDialogoGuardarDetalles(TComponent* AOwner);
 
 // The file in use of one details window. A file written here replaces the one of its name only once it has
 // been written whole: it is written to a temporary file beside it and renamed over it when closed. Texts are

@@ -24,3 +24,9 @@ struct TDetalleMensaje {
 };
 
 extern TDetalleMensaje DetalleMensaje;
+
+class TComponent;
+
+// The Details button of a message dialog (AOwner): the grid window when DetalleMensaje has a data set, else
+// the memo window with its text.
+void MostrarDetalleMensaje(TComponent* AOwner);

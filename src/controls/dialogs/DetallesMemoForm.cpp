@@ -1,11 +1,11 @@
 #include "controls/dialogs/DetallesMemoForm.h"
 
-#include <QStandardPaths>
 #include <memory>
 
 #include "controls/basic/ButtonQov.h"
 #include "controls/basic/EnterAsTabQov.h"
 #include "controls/dialogs/DetalleMensaje.h"
+#include "controls/dialogs/VentanaDetallesQov.h"
 #include "controls/menus/EditPopupMenuQov.h"
 #include "controls/menus/PopupMenusQov.h"
 #include "controls/scaling/EscalamientoFuncsQov.h"
@@ -13,28 +13,17 @@
 #include "platform/forms/Memo.h"
 
 TDetallesMemoForm::TDetallesMemoForm(TComponent* AOwner) : TForm(AOwner) {
-  SetCaption(QStringLiteral("Detalles técnicos"));
-  SetBorderStyle(bsDialog);
-  SetBorderIcons(biSystemMenu);
-  SetClientWidth(469);
-  SetClientHeight(115);
-  SetColor(clBtnFace);
-  SetFont(MakeFont(QStringLiteral("Tahoma"), -11));
-  SetPosition(poOwnerFormCenter);
+  PrepararVentanaDetalles(*this, QStringLiteral("Detalles técnicos"), biSystemMenu, 469, 115);
 
   qovEnterAsTab = new TqovEnterAsTab(this);
   qovEnterAsTab->SetName(QStringLiteral("qovEnterAsTab"));
   qovEnterAsTab->SetParent(this);
   qovEnterAsTab->SetBounds(74, 87, 23, 22);
 
-  btnAceptar = new TqovButton(this);
-  btnAceptar->SetName(QStringLiteral("btnAceptar"));
-  btnAceptar->SetParent(this);
-  btnAceptar->SetBounds(303, 87, 75, 22);
-  btnAceptar->SetCaption(QStringLiteral("&Aceptar"));
+  btnAceptar =
+      NuevoBotonDetalles(*this, QStringLiteral("btnAceptar"), QStringLiteral("&Aceptar"), {303, 87, 75, 22}, 0);
   btnAceptar->SetModalResult(mrOk);
   btnAceptar->SetAnchors(TAnchors(akRight) | akBottom);
-  btnAceptar->SetTabOrder(0);
 
   qovEditPopupMenu = new TqovEditPopupMenu(this);
   qovEditPopupMenu->SetName(QStringLiteral("qovEditPopupMenu"));
@@ -49,13 +38,9 @@ TDetallesMemoForm::TDetallesMemoForm(TComponent* AOwner) : TForm(AOwner) {
   mmTexto->SetPopupMenu(qovEditPopupMenu);
   mmTexto->SetTabOrder(1);
 
-  btnGuardar = new TqovButton(this);
-  btnGuardar->SetName(QStringLiteral("btnGuardar"));
-  btnGuardar->SetParent(this);
-  btnGuardar->SetBounds(387, 87, 75, 22);
-  btnGuardar->SetCaption(QStringLiteral("&Guardar..."));
+  btnGuardar =
+      NuevoBotonDetalles(*this, QStringLiteral("btnGuardar"), QStringLiteral("&Guardar..."), {387, 87, 75, 22}, 2);
   btnGuardar->SetAnchors(TAnchors(akRight) | akBottom);
-  btnGuardar->SetTabOrder(2);
   btnGuardar->OnClick = [this](QObject* Sender) { btnGuardarClick(Sender); };
 
   sdImprimirEnArchivo = NuevoDialogoGuardarDetalles(this);

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "controls/dialogs/DetalleMensaje.h"
 #include "controls/icons/ManejadorImagenesQov.h"
 #include "controls/scaling/EscalamientoFuncsQov.h"
 #include "platform/forms/Application.h"
@@ -151,6 +152,7 @@ TMessageForm* CrearDialogoMensaje(TComponent* AOwner, const QString& Msg, TMsgDl
     }
     if (tipo == CancelButton) boton->SetCancel(true);
     if (tipo == bdHelp) boton->OnClick = [dialogo](QObject*) { Application->HelpContext(dialogo->HelpContext()); };
+    if (tipo == bdDetails) boton->OnClick = [dialogo](QObject*) { MostrarDetalleMensaje(dialogo); };
     boton->SetBounds(x, altoIconoTexto + margenV + espacioV, anchoBoton, altoBoton);
     x += anchoBoton + espacioBotones;
   }

@@ -62,7 +62,8 @@ void TqovCustomDBGrid::ObtenerAnchosColumnas() {
   if (!FDisplayWidths.isEmpty()) return;
   if (UseTFields()) {
     if (TDataSet* d = DataSet(); d && d->Active())
-      for (int i = 0; i < d->FieldCount(); ++i) FDisplayWidths << d->Field(i).DisplayWidth();
+      for (int i = 0; i < d->FieldCount(); ++i)
+        if (d->Field(i).Visible()) FDisplayWidths << d->Field(i).DisplayWidth();
     return;
   }
   for (const QString& texto : Selected()) FDisplayWidths << StrToInt(texto.section(QLatin1Char('\t'), 1, 1));

@@ -107,8 +107,10 @@ void TDBGrid::RebuildColumns() {
     if (TDataSet* d = DataSet(); d && d->Active())
       for (int i = 0; i < d->FieldCount(); ++i) {
         const TField& campo = d->Field(i);
+        if (!campo.Visible()) continue;
         TGridColumn columna;
-        columna.FieldName = columna.Title = campo.FieldName();
+        columna.FieldName = campo.FieldName();
+        columna.Title = campo.DisplayLabel();
         columna.DisplayWidth = campo.DisplayWidth();
         columnas << columna;
       }

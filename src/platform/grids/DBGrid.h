@@ -50,13 +50,13 @@ Q_DECLARE_FLAGS(TEditControlOptions, TEditControlOption)
 Q_DECLARE_OPERATORS_FOR_FLAGS(TEditControlOptions)
 
 // A grid over a data source's data set. Its columns come from the column list (Selected), or, with
-// UseTFields, from the data set's fields; each time they are rebuilt the grid sizes them from their widths in
-// characters (SetColumnAttributes) and then tells LayoutChanged. Grid columns count the indicator column
-// first when dgIndicator shows it; data columns (ActiveCol, column settings) count from 0. The current cell
-// follows the data set's current record and moving it moves the record, posting an edited one first (or
-// dropping a new one left untouched). Keys reach KeyDown, then KeyPress (its character), before the view's
-// own handling, also while a cell editor or an in-place control is open; KeyDown handles the moves,
-// insertions, deletions and the cancel of the data set. Widths are the system's pixels.
+// UseTFields, from the data set's visible fields, titled by their labels; each time they are rebuilt the grid sizes
+// them from their widths in characters (SetColumnAttributes) and then tells LayoutChanged. Grid columns count the
+// indicator column first when dgIndicator shows it; data columns (ActiveCol, column settings) count from 0. The current
+// cell follows the data set's current record and moving it moves the record, posting an edited one first (or dropping a
+// new one left untouched). Keys reach KeyDown, then KeyPress (its character), before the view's own handling, also
+// while a cell editor or an in-place control is open; KeyDown handles the moves, insertions, deletions and the cancel
+// of the data set. Widths are the system's pixels.
 class TDBGrid : public QTableView, public TControl {
   Q_OBJECT
   Q_PROPERTY(int HelpContext READ HelpContext WRITE SetHelpContext)

@@ -9,10 +9,15 @@
 #include "controls/basic/ButtonQov.h"
 #include "controls/dialogs/ArchivoDetallesQov.h"
 #include "controls/dialogs/DetalleMensaje.h"
+#include "controls/dialogs/DetallesForm.h"
 #include "controls/dialogs/DetallesMemoForm.h"
 #include "controls/dialogs/DialogosQov.h"
+#include "controls/grids/DBGridQov.h"
+#include "core/dataaccess/DAIBCDatabase.h"
 #include "fixtures/AplicacionDePrueba.h"
+#include "fixtures/BasesDePrueba.h"
 #include "fixtures/Captura.h"
+#include "fixtures/CarpetaTrabajo.h"
 #include "fixtures/ImprimirQt.h"
 #include "platform/forms/Button.h"
 #include "platform/forms/Dialogs.h"
@@ -168,6 +173,138 @@ TEST_F(Detalles, AFailedWriteLeavesTheOldFileAndTheRememberedNameAsTheyWere) {
   } catch (const Exception& e) {
     EXPECT_EQ(e.Message(), "Error al tratar de crear: " + Ruta("no-hay/x.txt"));
   }
+}
+
+// The grid window over a real query of two rows ('A', '1') and ('B', '2').
+class DetallesRejilla : public Detalles {
+ protected:
+  void SetUp() override {
+    Detalles::SetUp();
+    CrearBaseDatos(ruta,
+                   "CREATE TABLE RECHAZOS (CLAVE VARCHAR(5), NUM VARCHAR(5), NOTA VARCHAR(10));\n"
+                   "INSERT INTO RECHAZOS VALUES ('A', '1', 'uno');\n"
+                   "INSERT INTO RECHAZOS VALUES ('B', '2', 'dos');\nCOMMIT;\n");
+    bd.SetDBName(ruta);
+    bd.SetDBParams({"user_name=SYSDBA", "password=masterkey"});
+    bd.SetDefaultTransaction(&transaccion);
+    transaccion.SetDefaultDatabase(&bd);
+    bd.Open();
+    consulta.SetDatabase(&bd);
+    consulta.SQL().SetText("SELECT CLAVE, NUM FROM RECHAZOS ORDER BY CLAVE");
+    consulta.Open();
+    DetalleMensaje.Dataset = &consulta;
+    DetalleMensaje.MinWidth = 300;
+    DetalleMensaje.MinHeight = 100;
+  }
+
+  CarpetaTrabajo trabajo;
+  const QString ruta = trabajo.Datos() + "DETALLES.fdb";
+  TqovDADatabase bd;
+  TqovDATransaction transaccion;
+  TqovDADataset consulta;
+};
+
+TEST_F(DetallesRejilla, TheGridWindowSavesEveryRowTwoBlanksApartAnEmptyLineAndTheFooter) {
+  DetalleMensaje.Footer = "rechazos";
+  DetalleMensaje.Caption = "Rechazos";
+  DetalleMensaje.HelpCtx = 77;
+  elecciones = {Ruta("rechazos")};
+  bool guardada = false;
+  ventanas = [&](QWidget& AVentana) {
+    auto& forma = dynamic_cast<TDetallesForm&>(AVentana);
+    const int zoom = ZoomPantalla();
+    EXPECT_EQ(forma.Caption(), "Rechazos");
+    EXPECT_EQ(forma.grdDetalles->HelpContext(), 77);
+    EXPECT_EQ(forma.lblFooter->Caption(), "2 rechazos");
+    EXPECT_TRUE(forma.lblFooter->Visible());
+    // The buttons under the grid's right edge, the window around them.
+    EXPECT_NEAR(forma.btnGuardar->Left() + forma.btnGuardar->Width(), (8 + 300) * zoom / 100, 2);
+    EXPECT_NEAR(forma.ClientWidth(), (8 + 300 + 13) * zoom / 100, 2);
+    EXPECT_NEAR(forma.ClientHeight(), (8 + 100 + 8 + 22 + 8) * zoom / 100, 2);
+    EXPECT_EQ(forma.btnAceptar->Top(), forma.btnGuardar->Top());
+    ProcesarEventos();
+    Capturar(forma, QStringLiteral("Detalles%1").arg(zoom));
+    forma.btnGuardar->click();
+    guardada = forma.FVengoDeGuardar;
+    forma.btnAceptar->click();
+  };
+  MostrarDetalles(nullptr);
+  EXPECT_TRUE(guardada);
+  EXPECT_EQ(Contenido(Ruta("rechazos.txt")), "A  1\r\nB  2\r\n\r\n2 rechazos\r\n");
+  EXPECT_TRUE(consulta.Eof());  // left on its last record
+  EXPECT_FALSE(consulta.ControlsDisabled());
+
+  // A window that has saved stays, hidden, with its owner; one that has not is freed.
+  TForm dueño(nullptr);
+  elecciones = {Ruta("otra")};
+  ventanas = [&](QWidget& AVentana) {
+    auto& forma = dynamic_cast<TDetallesForm&>(AVentana);
+    if (!elecciones.isEmpty()) forma.btnGuardar->click();
+    forma.btnAceptar->click();
+  };
+  MostrarDetalles(&dueño);
+  MostrarDetalles(&dueño);
+  ASSERT_EQ(dueño.ComponentCount(), 1);
+  auto* quedada = dynamic_cast<TDetallesForm*>(dueño.Components(0));
+  ASSERT_NE(quedada, nullptr);
+  EXPECT_FALSE(quedada->isVisible());
+}
+
+TEST_F(DetallesRejilla, ConfGridNamesTheColumnsOnlyInWholeTriples) {
+  const struct {
+    const char* conf;
+    QStringList titulos;
+    int anchoClave;
+  } casos[] = {
+      {"", {"CLAVE", "NUM"}, 5},
+      {"NUM;12;Número;CLAVE;4;Clave", {"Clave", "Número"}, 4},
+      {"NUM;12;Número;CLAVE;4", {"CLAVE", "NUM"}, 5},  // five items: nothing changes
+  };
+  for (const auto& c : casos) {
+    consulta.Close();
+    consulta.Open();  // the fields as the query gives them
+    DetalleMensaje.ConfGrid = c.conf;
+    QStringList titulos;
+    ventanas = [&](QWidget& AVentana) {
+      auto& forma = dynamic_cast<TDetallesForm&>(AVentana);
+      for (int i = 0; i < forma.grdDetalles->DataColumnCount(); ++i)
+        titulos << forma.grdDetalles->model()->headerData(i, Qt::Horizontal).toString();
+      forma.btnAceptar->click();
+    };
+    MostrarDetalles(nullptr);
+    EXPECT_EQ(titulos, c.titulos) << c.conf;
+    EXPECT_EQ(consulta.FieldByName("CLAVE").DisplayWidth(), c.anchoClave) << c.conf;
+  }
+
+  // A width that is no integer, or a field that is not there, ends the opening; the controls are enabled.
+  for (const char* conf : {"NUM;ancho;Número", "OTRO;4;Otro"}) {
+    DetalleMensaje.ConfGrid = conf;
+    bool mostrada = false;
+    ventanas = [&](QWidget&) { mostrada = true; };
+    EXPECT_ANY_THROW(MostrarDetalles(nullptr)) << conf;
+    EXPECT_FALSE(mostrada);
+    EXPECT_FALSE(consulta.ControlsDisabled());
+  }
+}
+
+TEST_F(DetallesRejilla, TheDetailsButtonOfAMessageDialogOpensTheWindowOfTheRecord) {
+  QStringList abiertas;
+  OnModalShown = [&](QWidget& AVentana) {
+    if (auto* dialogo = dynamic_cast<TMessageForm*>(&AVentana)) {
+      dialogo->findChild<TButton*>("Details")->click();
+      EXPECT_TRUE(dialogo->isVisible());  // Details does not close it
+      dialogo->findChild<TButton*>("OK")->click();
+      return;
+    }
+    abiertas << AVentana.metaObject()->className();
+    dynamic_cast<TForm&>(AVentana).Close();
+  };
+  const TBotonesDialogo botones{bdOK, bdDetails};
+  MostrarMensaje(nullptr, "Hubo rechazos.", mtWarning, "Prueba", botones, bdOK, bdOK, 0);
+  DetalleMensaje.Dataset = nullptr;
+  DetalleMensaje.Footer = "el texto";
+  MostrarMensaje(nullptr, "Hubo rechazos.", mtWarning, "Prueba", botones, bdOK, bdOK, 0);
+  EXPECT_EQ(abiertas, (QStringList{"TDetallesForm", "TDetallesMemoForm"}));
 }
 
 }  // namespace

@@ -129,18 +129,25 @@ TEST_F(Dialogos, HelpAndDetailsNeverCloseTheDialog) {
   QList<int> temas;
   Application->OnHelp = [&](int ATema) { temas << ATema; };
   bool abierto = false;
-  Responder([&](TMessageForm& d) {
-    QTest::mouseClick(Boton(d, "Help"), Qt::LeftButton);
-    QTest::mouseClick(Boton(d, "Details"), Qt::LeftButton);
+  QString detalles;
+  OnModalShown = [&](QWidget& AVentana) {
+    auto* d = dynamic_cast<TMessageForm*>(&AVentana);
+    if (!d) {  // the details window that Details opens
+      detalles = AVentana.metaObject()->className();
+      return dynamic_cast<TForm&>(AVentana).Close();
+    }
+    QTest::mouseClick(Boton(*d, "Help"), Qt::LeftButton);
+    QTest::mouseClick(Boton(*d, "Details"), Qt::LeftButton);
     QCoreApplication::processEvents();
-    abierto = d.isVisible() && d.ModalResult() == mrNone;
-    QTest::mouseClick(Boton(d, "OK"), Qt::LeftButton);
-  });
+    abierto = d->isVisible() && d->ModalResult() == mrNone;
+    QTest::mouseClick(Boton(*d, "OK"), Qt::LeftButton);
+  };
   EXPECT_EQ(MostrarMensaje(nullptr, QStringLiteral("Con ayuda"), mtInformation, QString(), {bdOK, bdHelp, bdDetails},
                            bdOK, bdOK, 4321),
             mrOk);
   EXPECT_TRUE(abierto);
   EXPECT_EQ(temas, QList<int>{4321});
+  EXPECT_EQ(detalles, "TDetallesMemoForm");
 }
 
 TEST_F(Dialogos, ButtonWidthsAreMeasuredOncePerProcess) {
