@@ -40,10 +40,9 @@ TDBGrid::TDBGrid(TComponent* AOwner) : QTableView(nullptr), TControl(this, AOwne
   setModel(&FModel);
   setItemDelegate(&FDelegate);
   FDelegate.CanEdit = [this](const QModelIndex&) { return CanEditGrid(); };
-  FDelegate.OnCreateEditor = [this](QWidget* AEditor) {
-    FCellEditor = AEditor;
-    AEditor->installEventFilter(this);
-  };
+  FDelegate.OnCreateEditor = [this](QWidget* AEditor) { FCellEditor = AEditor; };
+  // A cell editor's keys reach KeyDown through the delegate, before its own handling of Tab, Enter and Esc.
+  FDelegate.OnEditorKey = [this](QKeyEvent& AEvent) { return EditorKey(AEvent); };
   setEditTriggers(DoubleClicked | EditKeyPressed | AnyKeyPressed);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   horizontalHeader()->setHighlightSections(false);
@@ -72,7 +71,6 @@ TDBGrid::~TDBGrid() {
     FCustomControl->setParent(FCustomParent);
     FCustomControl->setGeometry(FCustomBounds);
   }
-  if (FCellEditor) FCellEditor->removeEventFilter(this);
   setItemDelegate(nullptr);
   setModel(nullptr);
 }
@@ -400,14 +398,16 @@ void TDBGrid::FollowDataSet() {
 }
 
 void TDBGrid::currentChanged(const QModelIndex& ACurrent, const QModelIndex& APrevious) {
+  // The column is taken first: the view writes an open editor's text into the record as it moves, and the
+  // record's notice brings the view back to the current column.
+  const bool otraColumna = ACurrent.isValid() && ACurrent.column() != FCol;
+  if (ACurrent.isValid()) FCol = ACurrent.column();
   // The view's own move off a row being removed scrolls nothing.
   const bool desplazar = hasAutoScroll();
   setAutoScroll(desplazar && FRowsChanging == 0);
   QTableView::currentChanged(ACurrent, APrevious);
   setAutoScroll(desplazar);
   if (!ACurrent.isValid()) return;
-  const bool otraColumna = ACurrent.column() != FCol;
-  FCol = ACurrent.column();
   if (!FFollowing && FRowsChanging == 0 && ACurrent.row() != FModel.CurrentRow())
     MoveToRow(QPersistentModelIndex(ACurrent));
   if (otraColumna && OnColEnter) RunHandler([this] { OnColEnter(this); });
@@ -581,8 +581,7 @@ void TDBGrid::SendToEditor(QWidget& AEditor, QEvent::Type AType, int AKey, TShif
 }
 
 bool TDBGrid::eventFilter(QObject* AObject, QEvent* AEvent) {
-  const bool editor = AObject == FCellEditor || AObject == FCustomControl;
-  if (editor && AEvent->type() == QEvent::KeyPress) {
+  if (AObject == FCustomControl && AEvent->type() == QEvent::KeyPress) {
     if (EditorKey(*static_cast<QKeyEvent*>(AEvent))) return true;
   } else if (AObject == FCustomControl && AEvent->type() == QEvent::FocusOut) {
     // The form's edit goes back once the focus leaves the grid.

@@ -70,6 +70,11 @@ QWidget* TDBGridDelegate::createEditor(QWidget* AParent, const QStyleOptionViewI
   return editor;
 }
 
+bool TDBGridDelegate::eventFilter(QObject* AObject, QEvent* AEvent) {
+  if (AEvent->type() == QEvent::KeyPress && OnEditorKey && OnEditorKey(*static_cast<QKeyEvent*>(AEvent))) return true;
+  return QStyledItemDelegate::eventFilter(AObject, AEvent);
+}
+
 void TDBGridDelegate::setEditorData(QWidget* AEditor, const QModelIndex& AIndex) const {
   static_cast<QLineEdit*>(AEditor)->setText(ValueText(AIndex.data(Qt::EditRole)));
 }

@@ -3,6 +3,7 @@
 // The cell delegate of a data-aware grid: check boxes drawn and toggled in place, and the plain text
 // editor of the other cells.
 
+#include <QKeyEvent>
 #include <QStyledItemDelegate>
 #include <functional>
 
@@ -21,6 +22,9 @@ class TDBGridDelegate : public QStyledItemDelegate {
   std::function<bool(const QModelIndex&)> CanEdit;
   // Told of every cell editor made.
   std::function<void(QWidget*)> OnCreateEditor;
+  // Sees each key pressed in a cell editor before the delegate's own handling (Tab, Enter, Esc); true
+  // takes the key.
+  std::function<bool(QKeyEvent&)> OnEditorKey;
 
   void paint(QPainter* APainter, const QStyleOptionViewItem& AOption, const QModelIndex& AIndex) const override;
   QWidget* createEditor(QWidget* AParent, const QStyleOptionViewItem& AOption,
@@ -36,4 +40,5 @@ class TDBGridDelegate : public QStyledItemDelegate {
  protected:
   bool editorEvent(QEvent* AEvent, QAbstractItemModel* AModel, const QStyleOptionViewItem& AOption,
                    const QModelIndex& AIndex) override;
+  bool eventFilter(QObject* AObject, QEvent* AEvent) override;
 };

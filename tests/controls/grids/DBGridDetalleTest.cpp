@@ -22,7 +22,8 @@ enum Montaje {
   SoloLectura,  // as Texto, read-only
 };
 
-enum Preparacion { Browse, Nuevo, Edicion };
+// Edicion changes the record in code; Tecleado types into a cell, whose editor then takes the key.
+enum Preparacion { Browse, Nuevo, Edicion, Tecleado };
 
 // A form with an edit before the detail grid and one after it, over a table of three records (none for Vacia).
 struct Escenario {
@@ -155,6 +156,26 @@ TEST_F(PruebaDeControles, DetailGridKeysLeaveTheGridAndDropBlankNewRows) {
        dsBrowse,
        3},
       {"exit field: Enter there", ConSalida, Browse, 3, 2, Qt::Key_Return, {}, "edtDespues", dsBrowse, 3},
+      {"a cell editor's Tab on the last cell posts and appends",
+       Texto,
+       Tecleado,
+       3,
+       2,
+       Qt::Key_Tab,
+       {},
+       "grdDetalle",
+       dsInsert,
+       3},
+      {"a cell editor's Enter on the last field leaves, the edit pending",
+       ConSalida,
+       Tecleado,
+       3,
+       2,
+       Qt::Key_Return,
+       {},
+       "edtDespues",
+       dsEdit,
+       3},
       {"exit field: Tab on another record", ConSalida, Browse, 2, 2, Qt::Key_Tab, {}, "grdDetalle", dsBrowse, 3},
   };
   for (const auto& c : casos) {
@@ -170,7 +191,11 @@ TEST_F(PruebaDeControles, DetailGridKeysLeaveTheGridAndDropBlankNewRows) {
     e.grid->setFocus();
     ProcesarEventos();
     ASSERT_EQ(e.Foco(), "grdDetalle");
-    QTest::keyClick(e.grid, c.tecla, c.cambio);
+    if (c.preparacion == Tecleado) {
+      QTest::keyClick(e.grid, Qt::Key_X);
+      ASSERT_TRUE(e.grid->Editing());
+    }
+    QTest::keyClick(QApplication::focusWidget(), c.tecla, c.cambio);
     ProcesarEventos();
     EXPECT_EQ(e.Foco(), c.foco);
     EXPECT_EQ(e.tabla.State(), c.estado);

@@ -112,6 +112,11 @@ TEST_F(RejillaFirebird, TheModelPassesQtsTesterThroughPostInsertAndDelete) {
   EXPECT_EQ(grid->model()->rowCount(), 61);
   EXPECT_EQ(Texto(4, 1), "Nuevo");
   q.Append();
+  // At Eof, not counted by the data set, yet shown at the end and current.
+  EXPECT_TRUE(q.Eof());
+  EXPECT_EQ(q.RecordCount(), 61);
+  EXPECT_EQ(grid->model()->rowCount(), 62);
+  EXPECT_EQ(grid->Model().CurrentRow(), 61);
   q.Cancel();
   EXPECT_EQ(grid->model()->rowCount(), 61);
   q.SetRecNo(1);
