@@ -215,6 +215,7 @@ TEST_F(DetallesRejilla, TheGridWindowSavesEveryRowTwoBlanksApartAnEmptyLineAndTh
     const int zoom = ZoomPantalla();
     EXPECT_EQ(forma.Caption(), "Rechazos");
     EXPECT_EQ(forma.grdDetalles->HelpContext(), 77);
+    EXPECT_NE(forma.grdDetalles->PopupMenu(), nullptr);  // the shared context-help menu
     EXPECT_EQ(forma.lblFooter->Caption(), "2 rechazos");
     EXPECT_TRUE(forma.lblFooter->Visible());
     // The buttons under the grid's right edge, the window around them.
