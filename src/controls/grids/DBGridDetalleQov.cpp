@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <algorithm>
 
+#include "controls/edits/DBComboBoxQov.h"
+#include "controls/edits/DBEditCalcQov.h"
 #include "controls/icons/ImgLstQov.h"
 #include "controls/menus/RutinasMenusQov.h"
 #include "core/util/Utilerias.h"
@@ -188,7 +190,8 @@ void TqovDBGridDetalle::Desplegar(int& AKey, TShiftState AShift) {
     QWidget* control = editor->Widget();
     ACustomEditCell = control;
     // Only the library's combo box and calculator edit have a drop-down to open.
-    if ((control->inherits("TqovDBComboBox") || control->inherits("TqovDBEditCalc")) && control->isVisible()) {
+    const bool desplegable = dynamic_cast<TqovDBComboBox*>(editor) || dynamic_cast<TqovDBEditCalc*>(editor);
+    if (desplegable && control->isVisible()) {
       control->setFocus();
       SendToEditor(*control, QEvent::KeyPress, AKey, AShift);
     }

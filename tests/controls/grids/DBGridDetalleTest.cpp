@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "controls/AplicacionControles.h"
+#include "controls/edits/DBComboBoxQov.h"
 #include "controls/grids/DBGridDetalleQov.h"
 #include "fixtures/Captura.h"
 #include "fixtures/ImprimirQt.h"
@@ -260,6 +261,24 @@ TEST_F(PruebaDeControles, ARightClickInBrowseStateKeepsTheCurrentCell) {
   e.tabla.Edit();
   clic(2);  // in another state the grid moves, posting the record
   EXPECT_EQ(e.tabla.RecNo(), 3);
+}
+
+TEST_F(PruebaDeControles, F4OnALibraryComboBoxInACellOpensItsList) {
+  Escenario e(Texto);
+  auto* lista = new TqovDBComboBox(e.forma.get());
+  lista->SetName("cmbNombre");
+  lista->SetParent(e.forma.get());
+  lista->SetItems({"Empresa 1", "Empresa 2", "Otra"});
+  lista->SetVisible(false);
+  e.grid->SetControlType({"NOMBRE;CustomEdit;cmbNombre"});
+  e.grid->SetActiveField("NOMBRE");
+  e.grid->setFocus();
+  QTest::keyClick(e.grid, Qt::Key_F4);  // the combo box is not shown in the cell yet: nothing opens
+  EXPECT_FALSE(lista->DroppedDown());
+  QTest::keyClick(e.grid, Qt::Key_F2);
+  ASSERT_TRUE(lista->isVisible());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4);
+  EXPECT_TRUE(lista->DroppedDown());
 }
 
 }  // namespace
