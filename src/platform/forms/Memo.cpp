@@ -4,6 +4,7 @@
 #include <QTextBlock>
 
 #include "platform/forms/Application.h"
+#include "platform/forms/TextDrawing.h"
 
 TMemo::TMemo(TComponent* AOwner) : QPlainTextEdit(), TCustomEdit(this, AOwner) {
   setTabChangesFocus(true);
@@ -34,6 +35,12 @@ QStringList TMemo::Lines() const {
   for (QTextBlock bloque = document()->begin(); bloque.isValid(); bloque = bloque.next()) lineas << bloque.text();
   if (lineas == QStringList{QString()}) lineas.clear();
   return lineas;
+}
+
+void TMemo::AddLine(const QString& ALine) {
+  QString linea = DisplayText(ALine);
+  linea.replace(QLatin1Char('\n'), QChar::LineSeparator);
+  appendPlainText(linea);
 }
 
 void TMemo::SetScrollBars(TScrollStyle AValue) {

@@ -41,9 +41,9 @@ class TMemo : public QPlainTextEdit, public TCustomEdit {
   void PasteFromClipboard() override { paste(); }
   void SelectAll() override { selectAll(); }
 
-  // The text as lines, and the line appended at the end.
+  // The text as lines, and the line appended at the end: its own line breaks show, but it stays one line.
   QStringList Lines() const;
-  void AddLine(const QString& ALine) { appendPlainText(ALine); }
+  void AddLine(const QString& ALine);
   void Clear() { clear(); }
   bool WordWrap() const { return lineWrapMode() != QPlainTextEdit::NoWrap; }
   void SetWordWrap(bool AValue) { setLineWrapMode(AValue ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap); }

@@ -1,0 +1,175 @@
+// The conversion run through the main window: its outcomes, cancel and the close during a run.
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaObject>
+#include <QTest>
+
+#include "app/main/VentanaDePrueba.h"
+#include "controls/basic/ButtonQov.h"
+#include "controls/basic/LabelQov.h"
+#include "controls/grids/CustomDBGridQov.h"
+#include "platform/fbdac/FbConnection.h"
+#include "platform/forms/Edit.h"
+#include "platform/forms/Memo.h"
+
+namespace {
+
+class Conversion : public VentanaDePrueba {
+ protected:
+  // Presses the button (or closes the window) once the progress has shown AVeces times.
+  void AlAvance(int AVeces, bool ACerrar = false) {
+    ventana->AlMostrarAvance = [this, AVeces, ACerrar](const QStringList& AAvances) {
+      if (AAvances.size() != AVeces) return;
+      // Posted: the window handles it while the engine waits for gbak, as an operator's click.
+      if (ACerrar)
+        QMetaObject::invokeMethod(ventana, "close", Qt::QueuedConnection);
+      else
+        QMetaObject::invokeMethod(ventana->btnCancelar, "click", Qt::QueuedConnection);
+    };
+  }
+};
+
+TEST_F(Conversion, AGbakPathThatIsMissingEndsTheRunBeforeTheCheckWithTheFieldFocused) {
+  Mostrar();
+  ventana->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(ventana));
+  const auto antes = HuellaArchivo(datos.Config());
+  ventana->edtGbak->SetText(carpeta.Raiz() + "/no hay/gbak");
+  Convertir();
+  EXPECT_EQ(Registro(),
+            (QStringList{"No es posible continuar con el proceso de conversión debido a que no se encuentra "
+                         "la herramienta gbak del Firebird actual.",
+                         "Corriga la ruta a la herramienta para continuar."}));
+  EXPECT_TRUE(ventana->edtGbak->hasFocus());
+  EXPECT_EQ(HuellaArchivo(datos.Config()), antes);
+  EXPECT_TRUE(ventana->btnMigrarBD->isEnabled());
+  EXPECT_TRUE(ventana->grdBasesDatos->isEnabled());
+}
+
+TEST_F(Conversion, ConfigAttachedByAnotherConnectionStopsTheRunBeforeAnythingChanges) {
+  Mostrar();
+  TFbConnection otra;
+  otra.Database = "localhost:" + datos.Config();
+  otra.Username = "SYSDBA";
+  otra.Password = ClaveSysdbaServidor();
+  otra.Open();
+  Convertir();
+  const QStringList registro = Registro();
+  ASSERT_GE(registro.size(), 8);
+  EXPECT_EQ(registro.mid(0, 5),
+            (QStringList{TqovFirebirdProc::GetDelim(), "Verificando que no haya usuarios conectados",
+                         TqovFirebirdProc::GetDelim(), "+ Config",
+                         "  La base de datos de Config tiene usuarios conectados, no es posible convertirla: "}));
+  EXPECT_TRUE(registro[5].startsWith("Usuario: SYSDBA - Proceso: ")) << registro[5].toStdString();
+  const QStringList rechazo = {"Algunas bases de datos tienen sesiones activas. ",
+                               "No es posible continuar con el proceso de migración.",
+                               "Cierre estas sesiones antes de reintentar.", " "};
+  EXPECT_EQ(registro.mid(6), Verificacion({"COMERCIAL SUR", "EMPRESA1", "ZAPATERIA"}).mid(3) + rechazo);
+  EXPECT_FALSE(QFileInfo::exists(Respaldos()));
+  EXPECT_FALSE(QFileInfo::exists(Archivo()));
+}
+
+TEST_F(Conversion, ACompanyWhoseBackupFailsIsCountedAndTheRunGoesOn) {
+  ConfigConvertida();
+  Mostrar();
+  Marcar("ZAPATERIA");
+  // A folder where the backup file goes makes the installed gbak fail.
+  QDir().mkpath(Respaldos("COMERCIAL SUR_MIGRACION_2019.fbk"));
+  const auto original = HuellaDatos(datos.Empresa("COMERCIAL SUR"));
+  Convertir();
+  const QStringList registro = Registro();
+  const QStringList fallo = {TqovFirebirdProc::GetDelim(), "Convirtiendo empresa COMERCIAL SUR",
+                             TqovFirebirdProc::GetDelim(),
+                             "Respaldando la empresa COMERCIAL SUR con la versión actual de Firebird..."};
+  const int inicio = static_cast<int>(Verificacion({"COMERCIAL SUR", "EMPRESA1"}).size());
+  ASSERT_EQ(registro.size(), inicio + fallo.size() + 3 + EmpresaConvertida("EMPRESA1").size() + 6);
+  EXPECT_EQ(registro.mid(0, inicio), Verificacion({"COMERCIAL SUR", "EMPRESA1"}));
+  EXPECT_EQ(registro.mid(inicio, fallo.size()), fallo);
+  EXPECT_TRUE(
+      registro[inicio + fallo.size()].startsWith("Ocurrió un error al respaldar la empresa. Consulte el archivo '"));
+  EXPECT_EQ(registro.mid(inicio + fallo.size() + 1),
+            QStringList({"Se continúa con la siguiente empresa...", " "}) + EmpresaConvertida("EMPRESA1") +
+                Resumen({"El proceso de conversión terminó con algunos errores.",
+                         "Se convirtió correctamente 1 base de datos.", "No fue posible convertir 1 base de datos."}));
+  EXPECT_EQ(HuellaDatos(datos.Empresa("COMERCIAL SUR")), original);
+  // The list is loaded again: the converted company is gone, the others all selected.
+  EXPECT_EQ(Filas(), (QStringList{"COMERCIAL SUR:S", "ZAPATERIA:S"}));
+  EXPECT_EQ(ventana->lblTotal->Caption(), "2 empresas/2 seleccionadas");
+}
+
+TEST_F(Conversion, ConfigConvertedAndNothingSelectedGivesAnEmptySummaryAndReloads) {
+  ConfigConvertida();
+  Mostrar();
+  ventana->grdBasesDatos->OnTitleButtonClick(ventana->grdBasesDatos, "SELECCIONADO");
+  Convertir();
+  EXPECT_EQ(Registro(), Verificacion({}) + Resumen({"El proceso de conversión terminó correctamente."}));
+  EXPECT_EQ(Filas(), (QStringList{"COMERCIAL SUR:S", "EMPRESA1:S", "ZAPATERIA:S"}));
+  // Reloading sets the gbak field back to its default.
+  EXPECT_EQ(ventana->edtGbak->Text(), "/opt/firebird/bin/gbak");
+}
+
+TEST_F(Conversion, CancelDuringABackupOrClosingTheWindowStopsAfterThatBackup) {
+  for (const bool cerrar : {false, true}) {
+    SCOPED_TRACE(cerrar ? "closing the window" : "Cancelar");
+    QDir(Respaldos()).removeRecursively();
+    ConfigConvertida();
+    ventana->mmLog->Clear();
+    Mostrar();
+    const auto original = HuellaDatos(datos.Empresa("COMERCIAL SUR"));
+    AlAvance(1, cerrar);
+    Convertir();
+    const QStringList registro = Registro();
+    ASSERT_FALSE(registro.isEmpty());
+    EXPECT_EQ(registro.last(), "El usuario canceló el proceso de conversión.");
+    EXPECT_TRUE(registro.contains("Cancelando el proceso de conversión, espere por favor..."));
+    EXPECT_TRUE(registro.contains("Se respaldó la empresa COMERCIAL SUR correctamente."));
+    EXPECT_FALSE(registro.contains("Resultados del proceso de conversión"));
+    EXPECT_EQ(ventana->Avances, QStringList{"Respaldando..."});
+    EXPECT_EQ(HuellaDatos(datos.Empresa("COMERCIAL SUR")), original);
+    EXPECT_TRUE(QFile::exists(Respaldos("COMERCIAL SUR_MIGRACION_2019.fbk")));
+    EXPECT_FALSE(QFile::exists(Archivo("COMERCIAL SUR.fdb")));
+    // Closed during the run, the window stayed until the run ended, and then closed.
+    EXPECT_EQ(ventana->isVisible(), !cerrar);
+    EXPECT_FALSE(ventana->Procesando());
+    EXPECT_TRUE(ventana->btnCancelar->isEnabled());
+    ventana->AlMostrarAvance = nullptr;
+    ventana->Avances.clear();
+    // Config is restored for the next round.
+    QFile::remove(datos.Config());
+    QFile::rename(Archivo("System/Config.fdb"), datos.Config());
+  }
+}
+
+TEST_F(Conversion, ASecondRunAfterACancelledOneSkipsTheCompanyItConverted) {
+  ConfigConvertida();
+  Mostrar();
+  Marcar("ZAPATERIA");
+  const auto original = HuellaDatos(datos.Empresa("COMERCIAL SUR"));
+  AlAvance(3);  // during EMPRESA1's backup, COMERCIAL SUR converted already
+  Convertir();
+  ASSERT_EQ(Registro().last(), "El usuario canceló el proceso de conversión.");
+  // The list was not loaded again: COMERCIAL SUR is still there, selected.
+  EXPECT_EQ(Filas(), (QStringList{"COMERCIAL SUR:S", "EMPRESA1:S", "ZAPATERIA:N"}));
+  ventana->AlMostrarAvance = nullptr;
+  // gbak writes no report over one of the same name, and both runs may fall in the same second.
+  QDir(carpeta.Log()).removeRecursively();
+  Convertir();
+  const QStringList registro = Registro();
+  const int inicio = static_cast<int>(Verificacion({"COMERCIAL SUR", "EMPRESA1"}).size());
+  EXPECT_EQ(registro.mid(0, inicio), Verificacion({"COMERCIAL SUR", "EMPRESA1"}));
+  EXPECT_EQ(registro.mid(inicio), QStringList({"Las siguientes bases de datos ya están convertidas a Firebird 3.0 por "
+                                               "lo que no es necesario convertirlas:",
+                                               "+ COMERCIAL SUR", " "}) +
+                                      EmpresaConvertida("EMPRESA1") +
+                                      Resumen({"El proceso de conversión terminó correctamente.",
+                                               "Se convirtió correctamente 1 base de datos."}));
+  // The archive keeps the old file, not the converted one.
+  EXPECT_FALSE(proc.EsODS12(caller, Archivo("COMERCIAL SUR.fdb"), "COMERCIAL SUR"));
+  EXPECT_EQ(HuellaDatos(Archivo("COMERCIAL SUR.fdb")), original);
+  EXPECT_EQ(HuellaDatos(datos.Empresa("COMERCIAL SUR")), original);
+  EXPECT_EQ(Filas(), QStringList{"ZAPATERIA:S"});
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#pragma once
+
+// The main window over the fixtures' data folder, and what a test asks of it.
+
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "app/main/ParvenkoFrm.h"
+#include "fixtures/AplicacionDePrueba.h"
+#include "fixtures/ConversionDePrueba.h"
+
+// A main window that lets a test act while the engine waits for gbak: AlMostrarAvance runs each time the
+// progress shows, with the texts shown so far.
+class VentanaConAvisos : public TParvenkoFrm {
+ public:
+  using TParvenkoFrm::TParvenkoFrm;
+  std::function<void(const QStringList& AAvances)> AlMostrarAvance;
+  QStringList Avances;
+
+  void MostrarAnimacionAvance(const QString& ATexto) override {
+    TParvenkoFrm::MostrarAnimacionAvance(ATexto);
+    Avances << ATexto;
+    if (AlMostrarAvance) AlMostrarAvance(Avances);
+  }
+};
+
+// The fixtures' working and data folders with an installed older server, the library started, and the main
+// window signed in on a local profile with the test server's password, not yet shown.
+class VentanaDePrueba : public ConversionDePrueba {
+ protected:
+  VentanaDePrueba();
+  ~VentanaDePrueba() override;
+
+  // Shows the window, which lists the companies, and points its gbak field at the installed server's gbak.
+  void Mostrar();
+  // Presses Convertir; the run ends before this returns.
+  void Convertir();
+  // The log's lines.
+  QStringList Registro() const;
+  // Ticks or unticks a company with a click on its check box.
+  void Marcar(const QString& AEmpresa);
+  // The title image of the check-box column.
+  int ImagenTitulo() const;
+  // The grid's companies, as "name:S" or "name:N".
+  QStringList Filas() const;
+  // Config converted already, its old copy in the archive (as a run leaves them).
+  void ConfigConvertida();
+
+  VentanaConAvisos* ventana;
+};
+
+// The lines the window logs for a company that converts.
+QStringList EmpresaConvertida(const QString& AEmpresa);
+// The lines of the attached-users check of these companies, Config first when given.
+QStringList Verificacion(const QStringList& ABases);
+// The summary's lines.
+QStringList Resumen(const QStringList& ALineas);
