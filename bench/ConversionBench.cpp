@@ -6,7 +6,6 @@
 //   conversion_bench [--repeticiones=5] [Google Benchmark's options]
 
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "EmpresaGrande.h"
 #include "ReporteMedianas.h"
 #include "core/engine/FirebirdProc.h"
 #include "core/util/CadenaConexion.h"
@@ -26,8 +26,6 @@
 
 namespace {
 
-// Rows of documents that make a company database of about 200 MB.
-constexpr int MovimientosGrandes = 550000;
 constexpr int Empresas = 100;
 
 class CallerMudo : public IqovFirebirdProcCaller {
@@ -71,13 +69,7 @@ struct Entorno {
 // A fresh data folder holding a copy of the large company.
 QString NuevaCarpetaDatos(const QString& ANombre) {
   Entorno& e = Entorno::Uno();
-  const QString datos = e.carpeta.Raiz() + "/" + ANombre + "/";
-  QDir(datos).removeRecursively();
-  QDir().mkpath(datos);
-  if (!QFile::copy(e.plantilla, datos + "GRANDE.fdb")) std::abort();
-  // What earlier runs left to write goes to disk now, not during the next measured run.
-  sync();
-  return datos;
+  return NuevaCarpetaDatos(e.carpeta.Raiz(), e.plantilla, ANombre);
 }
 
 void ConvertirConMigrarBD(benchmark::State& AEstado) {

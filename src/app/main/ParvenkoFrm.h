@@ -112,7 +112,8 @@ class TParvenkoFrm : public TForm, public IqovFirebirdProcCaller {
   // Converts Config or one company; the expected failures are logged and counted. Skips a database found
   // already in ODS 12, which a run cancelled after its conversion leaves selected.
   void ConvertirBD(const QString& ANombre, bool AEsConfig, int& AConvertidas, int& AFallidas);
-  void ChecarCancelacion() const;
+  // Handles pending input, then raises the cancel exception when the operator cancelled.
+  void ChecarCancelacion();
   void IniciarProceso();
   void TerminarProceso();
   void LogResumen(int AConvertidas, int AFallidas);

@@ -48,7 +48,9 @@ void TParvenkoFrm::TerminarProceso() {
   OcultarAnimacionAvance();
 }
 
-void TParvenkoFrm::ChecarCancelacion() const {
+void TParvenkoFrm::ChecarCancelacion() {
+  // The window handles input between the steps too, not only while gbak runs.
+  ProcessMessages();
   if (FCancelar)
     throw TqovExceptionCancelarProcesoConver(QStringLiteral("El usuario canceló el proceso de conversión."));
 }
@@ -101,6 +103,7 @@ void TParvenkoFrm::ConvertirBD(const QString& ANombre, bool AEsConfig, int& ACon
     if (!AEsConfig) LogConvertidas({ANombre});
     return;
   }
+  ProcessMessages();
   const QString siguen = AEsConfig ? QStringLiteral("Se continúa con las empresas seleccionadas...")
                                    : QStringLiteral("Se continúa con la siguiente empresa...");
   try {
