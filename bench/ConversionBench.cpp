@@ -28,16 +28,6 @@ namespace {
 
 constexpr int Empresas = 100;
 
-class CallerMudo : public IqovFirebirdProcCaller {
- public:
-  void Log(const QString&) override {}
-  void ProcessMessages() override {}
-  bool GetCancelar() override { return false; }
-  void MostrarAnimacionAvance(const QString&) override {}
-  void ReportarBDConvertida(const QString&) override {}
-  void OcultarAnimacionAvance() override {}
-};
-
 // The working and data folders, made once: the large company kept aside as a template, and a data
 // folder listing 100 companies.
 struct Entorno {
@@ -73,7 +63,7 @@ QString NuevaCarpetaDatos(const QString& ANombre) {
 }
 
 void ConvertirConMigrarBD(benchmark::State& AEstado) {
-  CallerMudo caller;
+  TCallerSilencioso caller;
   for (auto _ : AEstado) {
     AEstado.PauseTiming();
     const QString datos = NuevaCarpetaDatos("migrar");
@@ -105,7 +95,7 @@ void RespaldarYRestaurarConGbak(benchmark::State& AEstado) {
 
 void ListarConObtenerEmpresasConfig(benchmark::State& AEstado) {
   Entorno& e = Entorno::Uno();
-  CallerMudo caller;
+  TCallerSilencioso caller;
   TqovFirebirdProc proc;
   TMemTable tabla;
   tabla.FieldDefs() = {{"SELECCIONADO", ftString, 20}, {"NOMBRE_CORTO", ftString, 50}};

@@ -30,16 +30,6 @@ namespace {
 
 int Movimientos = MovimientosGrandes;
 
-class CallerMudo : public IqovFirebirdProcCaller {
- public:
-  void Log(const QString&) override {}
-  void ProcessMessages() override {}
-  bool GetCancelar() override { return false; }
-  void MostrarAnimacionAvance(const QString&) override {}
-  void ReportarBDConvertida(const QString&) override {}
-  void OcultarAnimacionAvance() override {}
-};
-
 // The working folder, whose gstat reports the fixtures' databases of page size 4096 as ODS 11.2, the large
 // company kept aside as a template, and the installed older server (the real gbak).
 struct Entorno {
@@ -71,7 +61,7 @@ struct Entorno {
 };
 
 void ConvertirConMigrarBD(benchmark::State& AEstado) {
-  CallerMudo caller;
+  TCallerSilencioso caller;
   for (auto _ : AEstado) {
     AEstado.PauseTiming();
     Entorno& e = Entorno::Uno();
