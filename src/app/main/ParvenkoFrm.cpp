@@ -215,8 +215,8 @@ void TParvenkoFrm::CargarEmpresas() {
   try {
     FFirebirdProc->ObtenerEmpresasConfig(*this, *tblBasesDatos, FRutaDirDatos, FUserFBActual, FPassFBActual, FServer);
     SeleccionarTodas(true);
-  } catch (const std::exception& e) {
-    Log(MensajeDe(e));
+  } catch (...) {
+    Log(ExceptionMessage(std::current_exception()));
   }
 }
 
@@ -259,11 +259,6 @@ void TParvenkoFrm::ActualizarTotales() {
     texto += QStringLiteral("/") + QString::number(FNumSeleccionados) + QStringLiteral(" seleccionada") +
              (FNumSeleccionados == 1 ? QString() : QStringLiteral("s"));
   lblTotal->SetCaption(texto);
-}
-
-QString TParvenkoFrm::MensajeDe(const std::exception& AError) {
-  const auto* propia = dynamic_cast<const Exception*>(&AError);
-  return propia ? propia->Message() : QString::fromLocal8Bit(AError.what());
 }
 
 void TParvenkoFrm::Log(const QString& AMensaje) {

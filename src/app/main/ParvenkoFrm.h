@@ -119,8 +119,6 @@ class TParvenkoFrm : public TForm, public IqovFirebirdProcCaller {
   void LogResumen(int AConvertidas, int AFallidas);
   QString RutaConfig() const;
   QString RutaEmpresa(const QString& ANombre) const;
-  // The operator's text of any exception.
-  static QString MensajeDe(const std::exception& AError);
 
   QString FGbakFBActual;
   QString FRutaDirDatos;

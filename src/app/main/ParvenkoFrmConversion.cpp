@@ -82,9 +82,9 @@ void TParvenkoFrm::ConvertirBasesDatos() {
   } catch (const TqovExceptionGbakRutaIncorrecta& e) {
     Log(e.Message());
     edtGbak->SetFocus();
-  } catch (const std::exception& e) {
+  } catch (...) {
     Log(QStringLiteral("No fué posible terminar el proceso de conversión. Ocurrió el siguiente error: \n\r") +
-        MensajeDe(e));
+        ExceptionMessage(std::current_exception()));
   }
   TerminarProceso();
   FCancelar = false;

@@ -14,18 +14,6 @@ TApplication* Application = nullptr;
 
 namespace {
 
-QString MensajeDe(std::exception_ptr AException) {
-  try {
-    std::rethrow_exception(AException);
-  } catch (const Exception& e) {
-    return e.Message();
-  } catch (const std::exception& e) {
-    return QString::fromLocal8Bit(e.what());
-  } catch (...) {
-    return QStringLiteral("Unknown exception");
-  }
-}
-
 bool EsAbort(std::exception_ptr AException) {
   try {
     std::rethrow_exception(AException);
@@ -71,7 +59,7 @@ void TApplication::ProcessMessages() { processEvents(); }
 
 void TApplication::HandleException(std::exception_ptr AException) {
   if (EsAbort(AException)) return;
-  const QString mensaje = MensajeDe(AException);
+  const QString mensaje = ExceptionMessage(AException);
   try {
     if (OnException)
       OnException(mensaje);

@@ -19,6 +19,9 @@ class Exception : public std::exception {
   QByteArray FWhat;
 };
 
+// The message of any exception: an Exception's own, else what the C++ library says.
+QString ExceptionMessage(std::exception_ptr AException);
+
 // A file that cannot be opened, read, written or deleted.
 class EFileError : public Exception {
  public:
