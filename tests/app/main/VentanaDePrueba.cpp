@@ -32,28 +32,28 @@ void VentanaDePrueba::Convertir() {
   ProcesarEventos();
 }
 
-QStringList VentanaDePrueba::Registro() const { return ventana->mmLog->Lines(); }
+QStringList RegistroDe(const TParvenkoFrm& AVentana) { return AVentana.mmLog->Lines(); }
 
-void VentanaDePrueba::Marcar(const QString& AEmpresa) {
-  const QAbstractItemModel& modelo = *ventana->grdBasesDatos->model();
+void MarcarEmpresa(TParvenkoFrm& AVentana, const QString& AEmpresa) {
+  const QAbstractItemModel& modelo = *AVentana.grdBasesDatos->model();
   for (int fila = 0; fila < modelo.rowCount(); ++fila)
     if (modelo.index(fila, 1).data().toString() == AEmpresa) {
-      const QRect celda = ventana->grdBasesDatos->visualRect(modelo.index(fila, 0));
-      QTest::mouseClick(ventana->grdBasesDatos->viewport(), Qt::LeftButton, {}, celda.center());
+      const QRect celda = AVentana.grdBasesDatos->visualRect(modelo.index(fila, 0));
+      QTest::mouseClick(AVentana.grdBasesDatos->viewport(), Qt::LeftButton, {}, celda.center());
       return;
     }
   ADD_FAILURE() << "no row " << AEmpresa.toStdString();
 }
 
-int VentanaDePrueba::ImagenTitulo() const {
+int ImagenTituloDe(TParvenkoFrm& AVentana) {
   int indice = -1;
-  ventana->grdBasesDatos->OnCalcTitleImage(ventana->grdBasesDatos, ventana->tblBasesDatosSELECCIONADO, indice);
+  AVentana.grdBasesDatos->OnCalcTitleImage(AVentana.grdBasesDatos, AVentana.tblBasesDatosSELECCIONADO, indice);
   return indice;
 }
 
-QStringList VentanaDePrueba::Filas() const {
+QStringList FilasDe(const TParvenkoFrm& AVentana) {
   QStringList filas;
-  TMemTable& tabla = *ventana->tblBasesDatos;
+  TMemTable& tabla = *AVentana.tblBasesDatos;
   for (int fila = 0; fila < tabla.RecordCount(); ++fila)
     filas << tabla.RowValue(fila, 1).toString() + QLatin1Char(':') + tabla.RowValue(fila, 0).toString();
   return filas;
@@ -66,13 +66,14 @@ void VentanaDePrueba::ConfigConvertida() {
 }
 
 QStringList EmpresaConvertida(const QString& AEmpresa) {
+  const QString base = AEmpresa == "Config" ? "base de datos Config" : "empresa " + AEmpresa;
   return {TqovFirebirdProc::GetDelim(),
-          "Convirtiendo empresa " + AEmpresa,
+          "Convirtiendo " + base,
           TqovFirebirdProc::GetDelim(),
-          "Respaldando la empresa " + AEmpresa + " con la versión actual de Firebird...",
-          "Se respaldó la empresa " + AEmpresa + " correctamente.",
-          "Restaurando respaldo de empresa " + AEmpresa + " a una base de datos con formato de Firebird 3.0...",
-          "Conversión de empresa " + AEmpresa + " exitosa.",
+          "Respaldando la " + base + " con la versión actual de Firebird...",
+          "Se respaldó la " + base + " correctamente.",
+          "Restaurando respaldo de " + base + " a una base de datos con formato de Firebird 3.0...",
+          "Conversión de " + base + " exitosa.",
           " "};
 }
 

@@ -10,6 +10,15 @@
 #include "fixtures/AplicacionDePrueba.h"
 #include "fixtures/ConversionDePrueba.h"
 
+// The log's lines.
+QStringList RegistroDe(const TParvenkoFrm& AVentana);
+// Ticks or unticks a company with a click on its check box.
+void MarcarEmpresa(TParvenkoFrm& AVentana, const QString& AEmpresa);
+// The title image of the check-box column.
+int ImagenTituloDe(TParvenkoFrm& AVentana);
+// The grid's companies, as "name:S" or "name:N".
+QStringList FilasDe(const TParvenkoFrm& AVentana);
+
 // A main window that lets a test act while the engine waits for gbak: AlMostrarAvance runs each time the
 // progress shows, with the texts shown so far.
 class VentanaConAvisos : public TParvenkoFrm {
@@ -36,21 +45,17 @@ class VentanaDePrueba : public ConversionDePrueba {
   void Mostrar();
   // Presses Convertir; the run ends before this returns.
   void Convertir();
-  // The log's lines.
-  QStringList Registro() const;
-  // Ticks or unticks a company with a click on its check box.
-  void Marcar(const QString& AEmpresa);
-  // The title image of the check-box column.
-  int ImagenTitulo() const;
-  // The grid's companies, as "name:S" or "name:N".
-  QStringList Filas() const;
+  QStringList Registro() const { return RegistroDe(*ventana); }
+  void Marcar(const QString& AEmpresa) { MarcarEmpresa(*ventana, AEmpresa); }
+  int ImagenTitulo() const { return ImagenTituloDe(*ventana); }
+  QStringList Filas() const { return FilasDe(*ventana); }
   // Config converted already, its old copy in the archive (as a run leaves them).
   void ConfigConvertida();
 
   VentanaConAvisos* ventana;
 };
 
-// The lines the window logs for a company that converts.
+// The lines the window logs for a database that converts: Config, or a company.
 QStringList EmpresaConvertida(const QString& AEmpresa);
 // The lines of the attached-users check of these companies, Config first when given.
 QStringList Verificacion(const QStringList& ABases);
