@@ -4,7 +4,7 @@
 
 #include "controls/basic/ButtonQov.h"
 #include "controls/basic/LabelQov.h"
-#include "controls/grids/CustomDBGridQov.h"
+#include "controls/grids/DBGridDetalleQov.h"
 #include "controls/icons/ImgLstQov.h"
 #include "platform/data/MemTable.h"
 #include "platform/forms/Application.h"
@@ -133,7 +133,7 @@ void TParvenkoFrm::CrearComponentes() {
 }
 
 void TParvenkoFrm::CrearRejilla() {
-  grdBasesDatos = Nuevo<TqovCustomDBGrid>(this, "grdBasesDatos");
+  grdBasesDatos = Nuevo<TqovDBGridDetalle>(this, "grdBasesDatos");
   grdBasesDatos->SetBounds(8, 119, 737, 178);
   grdBasesDatos->SetAnchors(TAnchors(akLeft) | akTop | akRight | akBottom);
   grdBasesDatos->SetFont(MakeFont(QStringLiteral("Tahoma"), -9));
@@ -150,6 +150,7 @@ void TParvenkoFrm::CrearRejilla() {
   grdBasesDatos->SetTitleButtons(true);
   grdBasesDatos->SetTitleImageList(imgList);
   grdBasesDatos->SetPopupMenu(ppmnDummy);
+  grdBasesDatos->SetPopupMenuEsp(true);
   grdBasesDatos->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   grdBasesDatos->OnTitleButtonClick = [this](QObject*, const QString& ACampo) {
     grdBasesDatosTitleButtonClick(ACampo);

@@ -23,7 +23,7 @@ class TProgressBar;
 class TStatusBar;
 class TTimer;
 class TqovButton;
-class TqovCustomDBGrid;
+class TqovDBGridDetalle;
 class TqovImgLst16;
 class TqovLabel;
 
@@ -65,7 +65,7 @@ class TParvenkoFrm : public TForm, public IqovFirebirdProcCaller {
   TButton* btnExaminar;
   TqovButton* btnMigrarBD;
   TqovButton* btnCancelar;
-  TqovCustomDBGrid* grdBasesDatos;
+  TqovDBGridDetalle* grdBasesDatos;
   TqovLabel* lblTotal;
   TMemo* mmLog;
   TStatusBar* sttsbarAvance;

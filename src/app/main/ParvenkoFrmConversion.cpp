@@ -2,7 +2,7 @@
 
 #include "app/main/ParvenkoFrm.h"
 #include "controls/basic/ButtonQov.h"
-#include "controls/grids/CustomDBGridQov.h"
+#include "controls/grids/DBGridDetalleQov.h"
 #include "core/engine/ExcepcionesConverBD.h"
 #include "platform/data/MemTable.h"
 #include "platform/forms/Application.h"

@@ -9,7 +9,7 @@
 #include "app/main/VentanaDePrueba.h"
 #include "controls/basic/ButtonQov.h"
 #include "controls/basic/LabelQov.h"
-#include "controls/grids/CustomDBGridQov.h"
+#include "controls/grids/DBGridDetalleQov.h"
 #include "platform/fbdac/FbConnection.h"
 #include "platform/forms/Edit.h"
 #include "platform/forms/Memo.h"

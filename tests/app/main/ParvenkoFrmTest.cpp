@@ -7,7 +7,7 @@
 
 #include "app/main/VentanaDePrueba.h"
 #include "controls/basic/LabelQov.h"
-#include "controls/grids/CustomDBGridQov.h"
+#include "controls/grids/DBGridDetalleQov.h"
 #include "platform/data/MemTable.h"
 #include "platform/forms/Button.h"
 #include "platform/forms/Dialogs.h"

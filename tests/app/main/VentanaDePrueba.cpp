@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "controls/basic/ButtonQov.h"
-#include "controls/grids/CustomDBGridQov.h"
+#include "controls/grids/DBGridDetalleQov.h"
 #include "controls/inicio/InicioControlesQov.h"
 #include "platform/data/MemTable.h"
 #include "platform/forms/Edit.h"
