@@ -56,6 +56,30 @@ class Programa : public CarpetasAjustes {
     return EjecutarDrevalino(*Application);
   }
 
+  // Signs in with the profile "Oficina" of the data folder.
+  void GuardarPerfil() {
+    TqovConexiones conexiones;
+    QStringList nombres;
+    conexiones.GetNames(nombres);
+    ASSERT_TRUE(conexiones.Add("Oficina", taLocal, {}, prTCP, datos.Ruta()));
+    conexiones.Save();
+  }
+  // Signs in with that profile and returns the main window it shows.
+  static TParvenkoFrm* Entrar() {
+    TqovDlgLogin* acceso = Acceso();
+    if (!acceso) return nullptr;
+    acceso->cmbxConexion->SetItemIndex(acceso->cmbxConexion->Items().indexOf("Oficina"));
+    acceso->edtPassword->SetText(ClaveSysdbaServidor());
+    QTest::mouseClick(acceso->btnAceptar, Qt::LeftButton);
+    return dynamic_cast<TParvenkoFrm*>(Application->MainForm());
+  }
+  static QList<QWidget*> Visibles() {
+    QList<QWidget*> visibles;
+    for (QWidget* ventana : QApplication::topLevelWidgets())
+      if (ventana->isVisible()) visibles << ventana;
+    return visibles;
+  }
+
   static TqovDlgLogin* Acceso() {
     for (QWidget* ventana : QApplication::topLevelWidgets())
       if (auto* acceso = qobject_cast<TqovDlgLogin*>(ventana); acceso && acceso->isVisible()) return acceso;
@@ -82,6 +106,18 @@ TEST_F(Programa, CancelAtSignInEndsTheProgramWithoutTheMainWindow) {
   EXPECT_TRUE(Application->Terminated());
 }
 
+TEST_F(Programa, CancelInTheMainWindowOutsideARunEndsTheProgram) {
+  GuardarPerfil();
+  EXPECT_EQ(Ejecutar([&] {
+              TParvenkoFrm* principal = Entrar();
+              ASSERT_NE(principal, nullptr);
+              ASSERT_TRUE(principal->isVisible());
+              principal->btnCancelar->Click();
+            }),
+            0);
+  EXPECT_TRUE(Application->Terminated());
+}
+
 // The real gstat's header report of the file.
 QString Gstat(const QString& ARuta) {
   const QString salida = QDir::temp().filePath("gstat-programa.txt");
@@ -93,11 +129,7 @@ QString Gstat(const QString& ARuta) {
 }
 
 TEST_F(Programa, SignInConvertTheSelectedCompaniesAndShowWhatIsLeft) {
-  TqovConexiones conexiones;
-  QStringList nombres;
-  conexiones.GetNames(nombres);
-  ASSERT_TRUE(conexiones.Add("Oficina", taLocal, {}, prTCP, datos.Ruta()));
-  conexiones.Save();
+  GuardarPerfil();
   const QStringList convertidas = {"COMERCIAL SUR", "EMPRESA1"};
   QMap<QString, QMap<QString, QString>> datosAntes;
   QMap<QString, QString> metadatosAntes;
@@ -109,15 +141,10 @@ TEST_F(Programa, SignInConvertTheSelectedCompaniesAndShowWhatIsLeft) {
   const QByteArray zapateria = HuellaArchivo(datos.Empresa("ZAPATERIA"));
 
   const int codigo = Ejecutar([&] {
-    TqovDlgLogin* acceso = Acceso();
-    ASSERT_NE(acceso, nullptr);
-    acceso->cmbxConexion->SetItemIndex(acceso->cmbxConexion->Items().indexOf("Oficina"));
-    acceso->edtPassword->SetText(ClaveSysdbaServidor());
-    QTest::mouseClick(acceso->btnAceptar, Qt::LeftButton);
-    auto* principal = dynamic_cast<TParvenkoFrm*>(Application->MainForm());
+    TParvenkoFrm* principal = Entrar();
     ASSERT_NE(principal, nullptr);
     ASSERT_TRUE(principal->isVisible());
-    EXPECT_EQ(Acceso(), nullptr);
+    EXPECT_EQ(Visibles(), QList<QWidget*>{principal});
 
     EXPECT_EQ(FilasDe(*principal), (QStringList{"COMERCIAL SUR:S", "EMPRESA1:S", "ZAPATERIA:S"}));
     EXPECT_EQ(principal->lblTotal->Caption(), "3 empresas/3 seleccionadas");
