@@ -106,14 +106,23 @@ TEST_F(VentanaPrincipal, TheProgressClimbsByTenEverySecondAndStartsAgain) {
   EXPECT_TRUE(ventana->sttsbarAvance->Panel(0).Text.isEmpty());
 }
 
-TEST_F(VentanaPrincipal, TheProgressBarFillsTheStatusBarsLastPanel) {
+TEST_F(VentanaPrincipal, TheStatusBarFollowsTheWindowAndTheProgressBarFillsItsLastPanel) {
   Mostrar();
-  ventana->sttsbarAvance->repaint();
-  const QRect panel = ventana->sttsbarAvance->PanelRect(1);
-  EXPECT_EQ(ventana->prgrsbrConvertir->parentWidget(), ventana->sttsbarAvance);
-  EXPECT_EQ(ventana->prgrsbrConvertir->BoundsRect(),
-            QRect(panel.left(), panel.top(), panel.width() - 15, panel.height()));
-  EXPECT_EQ(panel.right(), ventana->sttsbarAvance->Width() - 1);
+  for (const QSize tamano : {QSize(753, 514), QSize(900, 640)}) {
+    ventana->SetClientWidth(tamano.width());
+    ventana->SetClientHeight(tamano.height());
+    ProcesarEventos();
+    ventana->sttsbarAvance->repaint();
+    TStatusBar& barra = *ventana->sttsbarAvance;
+    EXPECT_EQ(barra.Left(), 0);
+    EXPECT_EQ(barra.Width(), ventana->ClientWidth());
+    EXPECT_EQ(barra.Top() + barra.Height(), ventana->ClientHeight());
+    const QRect panel = barra.PanelRect(1);
+    EXPECT_EQ(ventana->prgrsbrConvertir->parentWidget(), &barra);
+    EXPECT_EQ(ventana->prgrsbrConvertir->BoundsRect(),
+              QRect(panel.left(), panel.top(), panel.width() - 15, panel.height()));
+    EXPECT_EQ(panel.right(), barra.Width() - 1);
+  }
 }
 
 TEST_F(VentanaPrincipal, TheDefaultGbakAndTheBrowseDialogThatLeavesTheCurrentFolder) {
