@@ -116,25 +116,17 @@ void SondearConGstat(benchmark::State& AEstado) {
     }
 }
 
-void Registrar(const char* ANombre, void (*AFuncion)(benchmark::State&), benchmark::TimeUnit AUnidad,
-               int ARepeticiones) {
-  benchmark::RegisterBenchmark(ANombre, AFuncion)
-      ->Unit(AUnidad)
-      ->Iterations(1)
-      ->Repetitions(ARepeticiones)
-      ->DisplayAggregatesOnly(true);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   int repeticiones = 5;
   for (int i = 1; i < argc; ++i)
     if (std::strncmp(argv[i], "--repeticiones=", 15) == 0) repeticiones = std::atoi(argv[i] + 15);
-  Registrar("RespaldarYRestaurarConGbak", RespaldarYRestaurarConGbak, benchmark::kSecond, repeticiones);
-  Registrar("ConvertirConMigrarBD", ConvertirConMigrarBD, benchmark::kSecond, repeticiones);
-  Registrar("SondearConGstat", SondearConGstat, benchmark::kMillisecond, repeticiones);
-  Registrar("ListarConObtenerEmpresasConfig", ListarConObtenerEmpresasConfig, benchmark::kMillisecond, repeticiones);
+  RegistrarPorRepeticiones("RespaldarYRestaurarConGbak", RespaldarYRestaurarConGbak, benchmark::kSecond, repeticiones);
+  RegistrarPorRepeticiones("ConvertirConMigrarBD", ConvertirConMigrarBD, benchmark::kSecond, repeticiones);
+  RegistrarPorRepeticiones("SondearConGstat", SondearConGstat, benchmark::kMillisecond, repeticiones);
+  RegistrarPorRepeticiones("ListarConObtenerEmpresasConfig", ListarConObtenerEmpresasConfig, benchmark::kMillisecond,
+                           repeticiones);
   std::vector<char*> conIntercalado;
   IntercalarRepeticiones(argc, argv, conIntercalado);
   benchmark::Initialize(&argc, argv);

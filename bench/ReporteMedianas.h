@@ -1,6 +1,7 @@
 #pragma once
 
-// What the benchmarks print after their runs: each one's median time, and how two medians compare.
+// How the benchmarks run and what they print: runs of one pass each that take turns, each one's median time,
+// and how two medians compare.
 
 #include <benchmark/benchmark.h>
 
@@ -51,4 +52,14 @@ inline void IntercalarRepeticiones(int& argc, char**& argv, std::vector<char*>& 
   AArgumentos.push_back(nullptr);
   argc = static_cast<int>(AArgumentos.size()) - 1;
   argv = AArgumentos.data();
+}
+
+// Registers a benchmark whose every repetition is one pass, reported only as the repetitions' aggregates.
+inline void RegistrarPorRepeticiones(const char* ANombre, void (*AFuncion)(benchmark::State&),
+                                     benchmark::TimeUnit AUnidad, int ARepeticiones) {
+  benchmark::RegisterBenchmark(ANombre, AFuncion)
+      ->Unit(AUnidad)
+      ->Iterations(1)
+      ->Repetitions(ARepeticiones)
+      ->DisplayAggregatesOnly(true);
 }

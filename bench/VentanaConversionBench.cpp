@@ -108,14 +108,6 @@ void ConvertirConLaVentana(benchmark::State& AEstado) {
   AEstado.counters["hueco_max_ms"] = hueco;
 }
 
-void Registrar(const char* ANombre, void (*AFuncion)(benchmark::State&), int ARepeticiones) {
-  benchmark::RegisterBenchmark(ANombre, AFuncion)
-      ->Unit(benchmark::kSecond)
-      ->Iterations(1)
-      ->Repetitions(ARepeticiones)
-      ->DisplayAggregatesOnly(true);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,8 +121,8 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   TApplication aplicacion(argc, argv);
   InicializarControlesQov();
-  Registrar("ConvertirConMigrarBD", ConvertirConMigrarBD, repeticiones);
-  Registrar("ConvertirConLaVentana", ConvertirConLaVentana, repeticiones);
+  RegistrarPorRepeticiones("ConvertirConMigrarBD", ConvertirConMigrarBD, benchmark::kSecond, repeticiones);
+  RegistrarPorRepeticiones("ConvertirConLaVentana", ConvertirConLaVentana, benchmark::kSecond, repeticiones);
   std::vector<char*> conIntercalado;
   IntercalarRepeticiones(argc, argv, conIntercalado);
   benchmark::Initialize(&argc, argv);
