@@ -270,11 +270,7 @@ TEST_F(EdicionDeDatos, OverAFirebirdQueryItEditsPostsAndRefreshesARow) {
   CrearBaseDatos(ruta);
   TFbConnection bd;
   TFbTransaction t;
-  bd.Database = ruta;
-  bd.Username = "SYSDBA";
-  bd.Options().Charset = "ISO8859_1";
-  bd.SetDefaultTransaction(&t);
-  bd.Open();
+  AbrirBaseDatos(bd, t, ruta);
   TFbQuery q;
   q.SetConnection(&bd);
   q.SQL().SetText("SELECT ID, NOMBRE, SALDO FROM CLIENTES WHERE ID = 1");

@@ -79,11 +79,7 @@ class Componentes : public ::testing::Test {
                    "INSERT INTO DOCS (ID, NOTAS, FOTO, CLAVE) VALUES (1, 'nota uno', x'0102', 'A');\n"
                    "INSERT INTO DOCS (ID, NOTAS) VALUES (2, 'nota dos');\n"
                    "COMMIT;\n");
-    bd.Database = ruta;
-    bd.Username = "SYSDBA";
-    bd.Options().Charset = "ISO8859_1";
-    bd.SetDefaultTransaction(&t);
-    bd.Open();
+    AbrirBaseDatos(bd, t, ruta);
   }
 
   int Clientes() {

@@ -67,11 +67,7 @@ class RejillaFirebird : public Rejilla {
                    "INSERT INTO CLIENTES (ID, NOMBRE, SALDO) VALUES (:I * 10, 'Cliente ' || :I, :I); I = I + 1; "
                    "END END^\n"
                    "SET TERM ; ^\nCOMMIT;\n");
-    bd.Database = ruta;
-    bd.Username = "SYSDBA";
-    bd.Options().Charset = "ISO8859_1";
-    bd.SetDefaultTransaction(&t);
-    bd.Open();
+    AbrirBaseDatos(bd, t, ruta);
     q.SetConnection(&bd);
     q.SQL().SetText("SELECT ID, NOMBRE, SALDO FROM CLIENTES ORDER BY ID");
     q.SQLInsert.SetText("INSERT INTO CLIENTES (ID, NOMBRE, SALDO) VALUES (:ID, :NOMBRE, :SALDO)");
