@@ -1,6 +1,7 @@
 #include "platform/os/Paths.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +31,11 @@ qint64 FileSize(const QString& APath) {
 }
 
 bool FileExists(const QString& APath) { return QFileInfo(APath).isFile(); }
+
+bool PathTaken(const QString& APath) {
+  struct stat datos {};
+  return lstat(QFile::encodeName(APath).constData(), &datos) == 0;
+}
 
 bool DirectoryExists(const QString& APath) { return QFileInfo(APath).isDir(); }
 

@@ -26,6 +26,8 @@ QString ExtractFileName(const QString& APath);
 qint64 FileSize(const QString& APath);
 
 bool FileExists(const QString& APath);
+// True when anything has that name: a file, a folder, or a link, even one that points nowhere.
+bool PathTaken(const QString& APath);
 bool DirectoryExists(const QString& APath);
 
 // Creates one folder level; false when it cannot be made.

@@ -24,4 +24,9 @@ QDateTime QDateTimeFromDateTime(TDateTime AValue) {
   return QDateTime(DiaCero.addDays(dias), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
 }
 
-TDateTime Now() { return DateTimeFromQDateTime(QDateTime::currentDateTime()); }
+std::function<TDateTime()> OnNow;
+
+TDateTime Now() {
+  if (OnNow) return OnNow();
+  return DateTimeFromQDateTime(QDateTime::currentDateTime());
+}
