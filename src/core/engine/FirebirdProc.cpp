@@ -6,6 +6,7 @@
 
 #include "core/engine/ExcepcionesConverBD.h"
 #include "core/engine/FirebirdProcReportes.h"
+#include "platform/os/Paths.h"
 #include "core/util/CadenaConexion.h"
 #include "platform/rtl/TextFile.h"
 
@@ -119,7 +120,7 @@ void TqovFirebirdProc::EjecutarGbak(IqovFirebirdProcCaller& ACaller, const QStri
                                     const CommandLine& AParametros, const QString& ARutaReporte,
                                     const QString& AError) {
   // gbak writes its report itself and refuses to write over a file, so what it prints goes aside first.
-  const QString salida = ARutaReporte + QStringLiteral(".salida");
+  const QString salida = ARutaReporte + SufijoSalidaAparte;
   const int codigo = EjecutarProceso({ARutaGbak, AParametros.Argumentos(), {}, salida, true}, FGbakProcess,
                                      [&ACaller] { ACaller.ProcessMessages(); });
   AgregarAlReporte(ARutaReporte, salida);

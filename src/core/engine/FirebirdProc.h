@@ -9,6 +9,7 @@
 //                              (their connection: ConexionRevision.h)
 //   FirebirdProcEstructura.cpp the structure check after a failed restore
 //   FirebirdProcMigracion.cpp  the conversion of one database (MigrarBD) and the archive's leame.txt
+// The names of its tool reports in the log folder: FirebirdProcReportes.h.
 
 #include <QString>
 #include <QStringList>

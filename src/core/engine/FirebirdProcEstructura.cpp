@@ -3,6 +3,7 @@
 
 #include "core/engine/FirebirdProc.h"
 #include "core/engine/FirebirdProcReportes.h"
+#include "platform/os/Paths.h"
 #include "core/engine/VariablesGlobales.h"
 #include "core/util/CadenaConexion.h"
 #include "platform/rtl/Exception.h"
@@ -38,9 +39,9 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
   DeleteTree(carpetaTemporal);
   CreateDir(carpetaTemporal);
 
-  const QString script = JoinPath(
-      CurrentFolder(), QStringLiteral("log"),
-      QString(archivoBD).remove(QStringLiteral(".fdb"), Qt::CaseInsensitive) + QStringLiteral("_metadata.sql"));
+  const QString script = RutaReporte(NombreLibreEnLog(
+      QString(archivoBD).remove(QStringLiteral(".fdb"), Qt::CaseInsensitive) + QStringLiteral("_metadata"),
+      QStringLiteral(".sql")));
   const QString isqlAnterior = QString(ARutaGbak).replace(QStringLiteral("gbak"), QStringLiteral("isql"));
   const QString servidor = QString(ServidorFirebirdActual).replace(QLatin1Char(':'), QLatin1Char('/'));
 

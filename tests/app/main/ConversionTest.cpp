@@ -10,6 +10,7 @@
 #include "controls/basic/ButtonQov.h"
 #include "controls/basic/LabelQov.h"
 #include "controls/grids/DBGridDetalleQov.h"
+#include "fixtures/RelojFijo.h"
 #include "platform/fbdac/FbConnection.h"
 #include "platform/forms/Edit.h"
 #include "platform/forms/Memo.h"
@@ -111,6 +112,9 @@ TEST_F(Conversion, ConfigConvertedAndNothingSelectedGivesAnEmptySummaryAndReload
 }
 
 TEST_F(Conversion, CancelDuringABackupOrClosingTheWindowStopsAfterThatBackup) {
+  // Both rounds back the company up within the same second: the second writes its report beside the first's.
+  const RelojFijo reloj;
+  const QString reporte = carpeta.Log() + "/" + RelojFijo::Estampa() + "_COMERCIAL SUR_RESPALDAR";
   for (const bool cerrar : {false, true}) {
     SCOPED_TRACE(cerrar ? "closing the window" : "Cancelar");
     QDir(Respaldos()).removeRecursively();
@@ -134,6 +138,8 @@ TEST_F(Conversion, CancelDuringABackupOrClosingTheWindowStopsAfterThatBackup) {
     EXPECT_EQ(ventana->isVisible(), !cerrar);
     EXPECT_FALSE(ventana->Procesando());
     EXPECT_TRUE(ventana->btnCancelar->isEnabled());
+    EXPECT_TRUE(QFile::exists(reporte + ".txt"));
+    EXPECT_EQ(QFile::exists(reporte + "_2.txt"), cerrar);
     ventana->AlMostrarAvance = nullptr;
     ventana->Avances.clear();
     // Config is restored for the next round.
@@ -153,8 +159,6 @@ TEST_F(Conversion, ASecondRunAfterACancelledOneSkipsTheCompanyItConverted) {
   // The list was not loaded again: COMERCIAL SUR is still there, selected.
   EXPECT_EQ(Filas(), (QStringList{"COMERCIAL SUR:S", "EMPRESA1:S", "ZAPATERIA:N"}));
   ventana->AlMostrarAvance = nullptr;
-  // gbak writes no report over one of the same name, and both runs may fall in the same second.
-  QDir(carpeta.Log()).removeRecursively();
   Convertir();
   const QStringList registro = Registro();
   const int inicio = static_cast<int>(Verificacion({"COMERCIAL SUR", "EMPRESA1"}).size());

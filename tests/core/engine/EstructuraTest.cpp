@@ -9,6 +9,7 @@
 #include "fixtures/BasesDePrueba.h"
 #include "fixtures/CallerDePrueba.h"
 #include "fixtures/CarpetaTrabajo.h"
+#include "fixtures/RelojFijo.h"
 #include "platform/rtl/Exception.h"
 #include "platform/rtl/TextFile.h"
 
@@ -122,6 +123,30 @@ TEST_F(Estructura, TheExtractionGoesThroughTheServerSignedInTo) {
     QDir(carpeta.Log()).removeRecursively();
     QDir().mkpath(carpeta.Log());
   }
+}
+
+// A second check within the same second, or after an earlier one left its script, writes beside them.
+TEST_F(Estructura, AnEarlierChecksReportAndScriptStayAsTheyWere) {
+  const RelojFijo reloj;
+  const QString reporte = RelojFijo::Estampa() + "_EMPRESA1_VALIDAR_ESTRUCTURA";
+  for (const QString& nombre : {reporte + ".txt", QStringLiteral("EMPRESA1_metadata.sql")}) {
+    QFile anterior(carpeta.Log() + "/" + nombre);
+    ASSERT_TRUE(anterior.open(QIODevice::WriteOnly));
+    anterior.write("de la revisión anterior\n");
+  }
+  const QString gbak = InstalarServidorAnterior(Anterior(), HerramientaDePrueba(QStringLiteral("isql-anterior")));
+  EXPECT_EQ(Falla(gbak), "Se han detectado problemas al validar la estructura de la base de datos. Consulte el "
+                         "archivo '" +
+                             reporte + "_2.txt" + Cola);
+  for (const QString& nombre : {reporte + ".txt", QStringLiteral("EMPRESA1_metadata.sql")}) {
+    QFile anterior(carpeta.Log() + "/" + nombre);
+    ASSERT_TRUE(anterior.open(QIODevice::ReadOnly));
+    EXPECT_EQ(anterior.readAll(), "de la revisión anterior\n");
+  }
+  QFile salida(carpeta.Log() + "/" + reporte + "_2.txt");
+  ASSERT_TRUE(salida.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(salida.readAll().contains("OFFSET"));
+  EXPECT_TRUE(LoadAnsiLines(carpeta.Log() + "/EMPRESA1_metadata_2.sql").join('\n').contains("CREATE DATABASE"));
 }
 
 }  // namespace

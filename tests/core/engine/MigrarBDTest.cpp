@@ -6,6 +6,7 @@
 
 #include "fixtures/ConversionDePrueba.h"
 #include "fixtures/MensajeDeError.h"
+#include "fixtures/RelojFijo.h"
 #include "platform/fbclient/FbError.h"
 #include "platform/fbdac/FbConnection.h"
 #include "platform/fbdac/FbQuery.h"
@@ -82,6 +83,27 @@ TEST_F(MigrarBD, ACompanyBecomesAnOds12FileWithEveryRowAndItsMetadata) {
   EXPECT_EQ(avisos.Avance, (QStringList{"Respaldando...", "-", "Restaurando...", "-"}));
 }
 
+TEST_F(MigrarBD, ReportNamesTakenAlreadyLeaveTheEarlierReportsAndStillConvert) {
+  const RelojFijo reloj;
+  const QString empresa = datos.Empresa("COMERCIAL SUR");
+  const auto datosAntes = HuellaDatos(empresa);
+  const QStringList pasos{"RESPALDAR", "RESTAURAR"};
+  const auto reporte = [this](const QString& APaso, const QString& AOtra = {}) {
+    return carpeta.Log() + "/" + RelojFijo::Estampa() + "_COMERCIAL SUR_" + APaso + AOtra + ".txt";
+  };
+  for (const QString& paso : pasos) SaveAnsiLines(reporte(paso), {"reporte anterior de " + paso});
+
+  Convertir("COMERCIAL SUR");
+
+  EXPECT_TRUE(proc.EsODS12(avisos, empresa, "COMERCIAL SUR"));
+  EXPECT_EQ(HuellaDatos(empresa), datosAntes);
+  EXPECT_EQ(avisos.Mensajes.last(), "Conversión de empresa COMERCIAL SUR exitosa.");
+  for (const QString& paso : pasos) {
+    EXPECT_EQ(LoadAnsiLines(reporte(paso)), QStringList{"reporte anterior de " + paso});
+    EXPECT_TRUE(QFile::exists(reporte(paso, "_2")));
+  }
+}
+
 TEST_F(MigrarBD, ConfigLivesInTheSystemFoldersButTheNoteInTheArchiveRoot) {
   const auto datosAntes = HuellaDatos(datos.Config());
   Convertir("Config", true);
@@ -104,9 +126,6 @@ TEST_F(MigrarBD, ASecondConversionReplacesTheArchivedCopyButNotTheNote) {
   QFile::remove(Archivo("EMPRESA1.fdb"));
   CarpetaDatos::CrearEmpresa(Archivo("EMPRESA1.fdb"), 3);  // an unrelated file in the way
   const auto actual = HuellaDatos(datos.Empresa("EMPRESA1"));
-  // gbak writes no report over one of the same name, and both runs may fall in the same second.
-  QDir(carpeta.Log()).removeRecursively();
-  QDir().mkdir(carpeta.Log());
   Convertir("EMPRESA1");
   EXPECT_EQ(HuellaDatos(Archivo("EMPRESA1.fdb")), actual);
   EXPECT_EQ(LoadAnsiLines(Archivo("leame.txt")), QStringList{"nota del administrador"});
