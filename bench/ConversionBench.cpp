@@ -1,5 +1,5 @@
-// Converts a company of about 200 MB through MigrarBD against the bare gbak backup (through this
-// machine's server, as the engine reads it) and restore of the same file, and lists 100 companies through
+// Converts a company of about 200 MB through MigrarBD against the bare gbak backup of the plain file (the
+// fastest gbak can read it) and restore of the same file, and lists 100 companies through
 // ObtenerEmpresasConfig against 100 bare gstat runs. The runs of all four take turns over the repetitions,
 // and the medians are compared. The server on 127.0.0.1 must run, with QOV_SYSDBA_PASSWORD its password.
 //
@@ -17,7 +17,6 @@
 #include "EmpresaGrande.h"
 #include "ReporteMedianas.h"
 #include "core/engine/FirebirdProc.h"
-#include "core/util/CadenaConexion.h"
 #include "fixtures/BasesDePrueba.h"
 #include "fixtures/CarpetaDatos.h"
 #include "fixtures/CarpetaTrabajo.h"
@@ -83,7 +82,7 @@ void RespaldarYRestaurarConGbak(benchmark::State& AEstado) {
     ProcessHandle proceso = 0;
     if (EjecutarProceso({gbak,
                          {"-b", "-t", "-user", "SYSDBA", "-password", ClaveSysdbaServidor(),
-                          CadenaConexion({}, datos + "GRANDE.fdb"), datos + "GRANDE.fbk"}},
+                          datos + "GRANDE.fdb", datos + "GRANDE.fbk"}},
                         proceso) != 0 ||
         EjecutarProceso({gbak,
                          {"-c", "-replace", "-p", "8192", "-user", "SYSDBA", "-password", "quorbiled",

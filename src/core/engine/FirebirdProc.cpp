@@ -97,16 +97,15 @@ bool TqovFirebirdProc::EsODS12(IqovFirebirdProcCaller& ACaller, const QString& A
 CommandLine TqovFirebirdProc::ParametrosRespaldo(const QString& ARutaBD, const QString& ARutaDestino,
                                                  const QString& ADBUser, const QString& ADBPass, const QString& AServer,
                                                  const QString& ARutaReporte) {
+  // Without a server the backup still runs in this machine's server, never in gbak's own engine: the server
+  // checks the password and reads the file it may hold. Its service manager reads the pages where they lie,
+  // instead of sending each one to gbak over the loopback.
   CommandLine parametros;
-  parametros.Opciones(QStringLiteral("-b "));
-  if (!AServer.isEmpty())
-    parametros.Opciones(QStringLiteral(" -se "))
-        .Valor(AServer + QStringLiteral(":service_mgr"))
-        .Opciones(QStringLiteral(" "));
-  parametros.Opciones(QStringLiteral("-t -user "));
-  // Without a server the database is still read through this machine's server, never by gbak's own engine.
-  return AgregarGbak(parametros, ADBUser, ADBPass, AServer.isEmpty() ? CadenaConexion({}, ARutaBD) : ARutaBD,
-                     ARutaDestino, ARutaReporte);
+  parametros.Opciones(QStringLiteral("-b "))
+      .Opciones(QStringLiteral(" -se "))
+      .Valor((AServer.isEmpty() ? ServidorLocal : AServer) + QStringLiteral(":service_mgr"))
+      .Opciones(QStringLiteral(" -t -user "));
+  return AgregarGbak(parametros, ADBUser, ADBPass, ARutaBD, ARutaDestino, ARutaReporte);
 }
 
 CommandLine TqovFirebirdProc::ParametrosRestauracion(const QString& ARutaRespaldo, const QString& ARutaDestino,

@@ -75,8 +75,9 @@ class TqovFirebirdProc {
   // raises: a tool that fails gives false.
   bool EsODS12(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ANombreBD);
 
-  // Backs ARutaBD up into ARutaDestino with the installed server's gbak at ARutaGbak; through the
-  // server's service manager when AServer is not empty. Raises TqovExceptionGbak when gbak fails.
+  // Backs ARutaBD up into ARutaDestino with the installed server's gbak at ARutaGbak, through the service
+  // manager of AServer's server, or of this machine's when AServer is empty. Raises TqovExceptionGbak when
+  // gbak fails.
   void RespaldarEnVersionActual(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ARutaDestino,
                                 const QString& ANombreBD, const QString& ARutaGbak, const QString& ADBUser,
                                 const QString& ADBPass, bool AEsConfig, const QString& AServer);

@@ -32,8 +32,8 @@ TEST_F(RespaldoRestauracion, ParameterStrings) {
   EXPECT_EQ(TqovFirebirdProc::ParametrosRespaldo("/d/E.fdb", "/d/Respaldos/E_MIGRACION_2019.fbk", "SYSDBA", "clave", "",
                                                  "/c/log/r.txt")
                 .Texto(),
-            "-b -t -user SYSDBA -password clave \"localhost:/d/E.fdb\" \"/d/Respaldos/E_MIGRACION_2019.fbk\" -y "
-            "\"/c/log/r.txt\"");
+            "-b  -se localhost:service_mgr -t -user SYSDBA -password clave \"/d/E.fdb\" "
+            "\"/d/Respaldos/E_MIGRACION_2019.fbk\" -y \"/c/log/r.txt\"");
   EXPECT_EQ(
       TqovFirebirdProc::ParametrosRespaldo("/d/E.fdb", "/d/E.fbk", "SYSDBA", "clave", "localhost", "/c/r.txt").Texto(),
       "-b  -se localhost:service_mgr -t -user SYSDBA -password clave \"/d/E.fdb\" \"/d/E.fbk\" -y \"/c/r.txt\"");
