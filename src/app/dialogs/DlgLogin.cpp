@@ -12,6 +12,7 @@
 #include "core/settings/ConexionesQov.h"
 #include "core/settings/XmlRegistryQov.h"
 #include "core/util/CadenaConexion.h"
+#include "core/util/EquipoLocal.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Image.h"
@@ -155,8 +156,7 @@ void TqovDlgLogin::btnAceptarClick(QObject* /*Sender*/) {
     conexiones.GetNames(nombres);
     conexiones.SetConexionActual(GetNombreConexion());
     const QString servidorPerfil = conexiones.ServerName();
-    if (conexiones.TipoAcceso() != taLocal && !servidorPerfil.contains(QStringLiteral("localhost")) &&
-        !servidorPerfil.contains(QStringLiteral("127.0.0.1")))
+    if (conexiones.TipoAcceso() != taLocal && !EsServidorDeEsteEquipo(servidorPerfil))
       return MostrarErrorLogin(QStringLiteral("Esta herramienta no permite usar conexiones remotas."));
     ServidorFirebirdActual = servidorPerfil;
     carpetaDatos = conexiones.DirDatos();

@@ -126,9 +126,11 @@ TEST_F(InicioSesion, OnlyProfilesOfThisMachineAreAccepted) {
   const Caso casos[] = {
       {"localhost/3050", {}, "localhost/3050", "localhost:3050"},
       {"127.0.0.1/3050", {}, "127.0.0.1/3050", "127.0.0.1:3050"},
-      // A longer name that holds 127.0.0.1 passes the rule and is tried; nothing listens on that port.
+      {"LOCALHOST", {}, "LOCALHOST", "LOCALHOST"},
+      // Any port of this machine passes the rule and is tried; nothing listens on that one.
       {"127.0.0.1/3999", {MensajeServidor.arg("Perfil")}, {}, "127.0.0.1:3999"},
-      {"LOCALHOST", {MensajeRemota}, {}, "(sin asignar)"},
+      {"respaldo-localhost.example.com", {MensajeRemota}, {}, "(sin asignar)"},
+      {"127.0.0.1.example.com/3050", {MensajeRemota}, {}, "(sin asignar)"},
       {"servidor/3050", {MensajeRemota}, {}, "(sin asignar)"},
   };
   for (const Caso& caso : casos) {
