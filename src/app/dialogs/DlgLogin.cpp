@@ -92,6 +92,8 @@ TqovDlgLogin::TqovDlgLogin(TComponent* AOwner) : TqovDlgTemplateFormConver(AOwne
   // Its own menu, which the shared menus do not replace.
   cmbxConexion->SetPopupMenuStd(false);
   cmbxConexion->SetPopupMenu(ppmnConexion);
+  // Its accelerator moves to the list; without a focus control it would type into the focused box.
+  lblConexion->SetFocusControl(cmbxConexion);
 
   // Firebird 3.0 passwords reach 32 characters.
   edtPassword = NuevoControl<TqovDBEdit>(*this, "edtPassword");

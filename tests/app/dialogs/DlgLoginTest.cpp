@@ -229,6 +229,18 @@ TEST_F(InicioSesion, OkWantsAPasswordOfUpTo32Characters) {
   EXPECT_EQ(dialogo->edtPassword->Text(), larga.left(32));
 }
 
+TEST_F(InicioSesion, TheLabelsAcceleratorsMoveTheFocusWithoutTyping) {
+  const auto dialogo = Mostrar();
+  dialogo->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialogo.get()));
+  QTest::keyClicks(dialogo->edtPassword, "clave");
+  QTest::keyClick(dialogo->edtPassword, Qt::Key_X, Qt::AltModifier);
+  EXPECT_EQ(dialogo->focusWidget(), dialogo->cmbxConexion);
+  QTest::keyClick(dialogo->cmbxConexion, Qt::Key_C, Qt::AltModifier);
+  EXPECT_EQ(dialogo->focusWidget(), dialogo->edtPassword);
+  EXPECT_EQ(dialogo->edtPassword->Text(), "clave");
+}
+
 // Ending the program cannot be undone in the process: the test runs in a process of its own.
 TEST_F(InicioSesion, CancelWhileTheMainWindowIsHiddenEndsTheProgram) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
