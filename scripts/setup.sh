@@ -3,9 +3,10 @@
 # folder that the program expects under its working folder. Safe to run again.
 set -euo pipefail
 
-# fonts-dejavu-core: the font that the build draws the sign-in logo's text with.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
-          libfbclient2 firebird-dev firebird3.0-utils firebird3.0-server)
+# fonts-dejavu-core: the font that the build draws the sign-in logo's text with. qt6-translations-l10n: Qt's own
+# texts in Spanish.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-dejavu-core libgtest-dev
+          libgmock-dev libbenchmark-dev libfbclient2 firebird-dev firebird3.0-utils firebird3.0-server)
 
 missing=()
 for p in "${packages[@]}"; do

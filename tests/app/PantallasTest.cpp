@@ -2,6 +2,9 @@
 // every control lies within its dialog. Each dialog is also saved as a picture (QOV_PANTALLAS) to be looked at.
 
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <memory>
 
 #include "app/PruebaDeDialogos.h"
@@ -10,6 +13,7 @@
 #include "controls/dialogs/DialogosQov.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/ModalSeam.h"
+#include "platform/forms/QtTranslation.h"
 #include "platform/forms/Screen.h"
 
 namespace {
@@ -58,6 +62,24 @@ TEST_F(Pantallas, TheSignInTheProfileDialogAndAnErrorBox) {
                "está apagada, no es un recurso compartido, el protocolo de comunicación es "
                "inadecuado, el Servidor de datos no está instalado o los datos de la conexión están "
                "incorrectos.");
+}
+
+// Qt's own windows in the program's Spanish: an edit's context menu and the file dialog.
+TEST_F(Pantallas, QtsContextMenuAndFileDialog) {
+  ASSERT_TRUE(LoadQtTranslation("es"));
+  TForm forma(nullptr);
+  auto* edicion = new QLineEdit(&forma);
+  edicion->setText("/opt/firebird/bin/gbak");
+  forma.Show();
+  const std::unique_ptr<QMenu> menu(edicion->createStandardContextMenu());
+  menu->popup(forma.mapToGlobal(QPoint(10, 10)));
+  Guardar(*menu, "menu-edicion");
+  menu->hide();
+
+  QFileDialog archivos(&forma, "Seleccione la herramienta gbak", "/usr/bin");
+  archivos.setOption(QFileDialog::DontUseNativeDialog);
+  archivos.show();
+  Guardar(archivos, "dialogo-archivos");
 }
 
 }  // namespace

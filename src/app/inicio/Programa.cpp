@@ -13,6 +13,7 @@
 #include "controls/inicio/InicioControlesQov.h"
 #include "core/engine/FormatoRegional.h"
 #include "platform/forms/Application.h"
+#include "platform/forms/QtTranslation.h"
 
 void UsarLocaleUtf8() {
   if (!setlocale(LC_ALL, "") || QLatin1StringView(nl_langinfo(CODESET)) != QLatin1StringView("UTF-8"))
@@ -25,6 +26,14 @@ int EjecutarDrevalino(TApplication& AAplicacion) {
     ConfigurarFormatoRegional(QStringLiteral("ES-mx"), QLatin1Char('/'), QLatin1Char(':'), QStringLiteral("dd/mm/yyyy"),
                               QStringLiteral("hh:nn:ss"));
     InicializarControlesQov();
+    // Qt's own texts (the edits' context menus, the file dialog) in Spanish, as the program's.
+    if (!LoadQtTranslation(QStringLiteral("es")))
+      std::fprintf(stderr, "%s\n",
+                   QStringLiteral("No se encontró el catálogo de Qt en español (qtbase_es.qm) en %1: los textos "
+                                  "propios de Qt quedan en inglés.")
+                       .arg(QtTranslationsPath())
+                       .toLocal8Bit()
+                       .constData());
     AAplicacion.SetTitle(QStringLiteral("Drevalino"));
     AAplicacion.ShowMainForm = false;
     TParvenkoFrm* principal = AAplicacion.CreateForm<TParvenkoFrm>();

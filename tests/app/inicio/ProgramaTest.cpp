@@ -3,6 +3,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <clocale>
@@ -116,6 +120,28 @@ TEST_F(Programa, CancelInTheMainWindowOutsideARunEndsTheProgram) {
             }),
             0);
   EXPECT_TRUE(Application->Terminated());
+}
+
+// The edits' context menus and the file dialog, which Qt draws itself.
+TEST_F(Programa, QtsOwnTextsAreSpanish) {
+  QStringList menu;
+  QStringList botones;
+  EXPECT_EQ(Ejecutar([&] {
+              TqovDlgLogin* acceso = Acceso();
+              ASSERT_NE(acceso, nullptr);
+              QLineEdit edicion(acceso);
+              const std::unique_ptr<QMenu> contextual(edicion.createStandardContextMenu());
+              for (const QAction* accion : contextual->actions())
+                if (!accion->isSeparator()) menu << accion->text().section('\t', 0, 0);
+              QFileDialog archivos(acceso);
+              archivos.setOption(QFileDialog::DontUseNativeDialog);
+              for (const QPushButton* boton : archivos.findChildren<QPushButton*>()) botones << boton->text();
+              acceso->btnCancelar->Click();
+            }),
+            0);
+  EXPECT_EQ(menu,
+            (QStringList{"&Deshacer", "&Rehacer", "Cor&tar", "&Copiar", "&Pegar", "Borrar", "Seleccionar todo"}));
+  EXPECT_EQ(botones, (QStringList{"&Abrir", "Cancelar"}));
 }
 
 // The real gstat's header report of the file.
