@@ -30,7 +30,7 @@ class TqovExceptionOperacionesArchivo : public Exception {
   using Exception::Exception;
 };
 
-// A backup or restore with gbak failed.
+// A backup or restore with gbak failed, or the metadata extraction of the check after a failed restore.
 class TqovExceptionGbak : public Exception {
  public:
   using Exception::Exception;

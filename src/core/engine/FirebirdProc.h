@@ -88,7 +88,8 @@ class TqovFirebirdProc {
                                const QString& ARutaDestino, const QString& ANombreBD, bool AEsConfig);
 
   // After a failed restore: replays the metadata of ARutaBD, extracted with the installed server's
-  // isql, into a scratch database. Raises Exception when the extraction or the replay fails.
+  // isql, into a scratch database. Raises TqovExceptionGbak when the extraction fails (the check could not
+  // run), Exception when the replay fails (the structure has problems).
   void ValidarEstructura(IqovFirebirdProcCaller& ACaller, const QString& ARutaBD, const QString& ANombreBD,
                          const QString& ARutaGbak, const QString& ADBUser, const QString& ADBPass);
 

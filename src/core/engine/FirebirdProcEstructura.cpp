@@ -1,6 +1,7 @@
 #include <QLocale>
 #include <QSaveFile>
 
+#include "core/engine/ExcepcionesConverBD.h"
 #include "core/engine/FirebirdProc.h"
 #include "core/engine/FirebirdProcReportes.h"
 #include "platform/os/Paths.h"
@@ -26,7 +27,9 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
   ACaller.Log(QStringLiteral("Ocurrió un error al restaurar el respaldo.\r\nValidando estructura de la empresa %1...")
                   .arg(ANombreBD));
   const QString errorExtraccion =
-      QStringLiteral("Ocurrió un error al respaldar la empresa. Consulte el archivo '") + reporte + ColaConsulteLog;
+      QStringLiteral("No fue posible validar la estructura de la base de datos: ocurrió un error al extraer sus "
+                     "metadatos con el isql del servidor instalado. Consulte el archivo '") +
+      reporte + ColaConsulteLog;
   const QString errorEstructura =
       QStringLiteral("Se han detectado problemas al validar la estructura de la base de datos. Consulte el archivo '") +
       reporte + ColaConsulteLog;
@@ -56,7 +59,7 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
                                      .Citado(CadenaConexion(servidor, ARutaBD));
   ProcessHandle proceso = 0;
   if (EjecutarProcesoYEsperar({isqlAnterior, extraccion.Argumentos(), {}, rutaReporte, true}, proceso) != 0)
-    throw Exception(errorExtraccion);
+    throw TqovExceptionGbak(errorExtraccion);
   DeleteFileOrRaise(rutaReporte);
 
   // The script gets a statement that creates the scratch database, after its first two lines. The script's

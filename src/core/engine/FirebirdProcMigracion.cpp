@@ -94,9 +94,14 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
   ACaller.MostrarAnimacionAvance(QStringLiteral("Restaurando..."));
   try {
     RestaurarRespaldoEnFB30(ACaller, respaldo, nueva, ANombreBD, AEsConfig);
-  } catch (const TqovExceptionGbak&) {
-    // A structure that Firebird 3.0 refuses raises the check's own error; otherwise the restore's stands.
-    ValidarEstructura(ACaller, origen, ANombreBD, ARutaGBakActual, ADBUser, ADBPass);
+  } catch (const TqovExceptionGbak& restauracion) {
+    // A structure that Firebird 3.0 refuses raises the check's own error; otherwise the restore's stands,
+    // followed by the reason when the check could not run.
+    try {
+      ValidarEstructura(ACaller, origen, ANombreBD, ARutaGBakActual, ADBUser, ADBPass);
+    } catch (const TqovExceptionGbak& validacion) {
+      throw TqovExceptionGbak(restauracion.Message() + QStringLiteral("\n\r") + validacion.Message());
+    }
     throw;
   }
   ACaller.OcultarAnimacionAvance();

@@ -100,6 +100,38 @@ TEST_F(Conversion, ACompanyWhoseBackupFailsIsCountedAndTheRunGoesOn) {
   EXPECT_EQ(ventana->lblTotal->Caption(), "2 empresas/2 seleccionadas");
 }
 
+TEST_F(Conversion, ACompanyWhoseRestoreFailsAndCannotBeCheckedIsCountedAndTheRunGoesOn) {
+  ConfigConvertida();
+  Mostrar();
+  Marcar("ZAPATERIA");
+  // A folder where the restore writes its new file makes it fail; no isql beside the gbak, so no check.
+  QDir().mkdir(datos.Ruta() + "COMERCIAL SUR_ODS12.fdb");
+  QDir().mkpath(carpeta.Raiz() + "/sin isql");
+  ASSERT_TRUE(QFile::link(gbak, carpeta.Raiz() + "/sin isql/gbak"));
+  ventana->edtGbak->SetText(carpeta.Raiz() + "/sin isql/gbak");
+  const auto original = HuellaDatos(datos.Empresa("COMERCIAL SUR"));
+  Convertir();
+  const QStringList registro = Registro();
+  const int inicio = static_cast<int>(Verificacion({"COMERCIAL SUR", "EMPRESA1"}).size());
+  // The check's notice is one item of two lines.
+  const QStringList fallo = {"Ocurrió un error al restaurar el respaldo.",
+                             "Ocurrió un error al restaurar el respaldo. Consulte el archivo '",
+                             "No fue posible validar la estructura de la base de datos: ocurrió un error al extraer "
+                             "sus metadatos con el isql del servidor instalado. Consulte el archivo '",
+                             "Se continúa con la siguiente empresa...",
+                             " "};
+  const int despues = inicio + 6;
+  ASSERT_EQ(registro.size(), despues + fallo.size() + EmpresaConvertida("EMPRESA1").size() + 6)
+      << registro.join('\n').toStdString();
+  for (int i = 0; i < fallo.size(); ++i) EXPECT_TRUE(registro[despues + i].startsWith(fallo[i])) << i;
+  EXPECT_TRUE(registro[despues].endsWith("Validando estructura de la empresa COMERCIAL SUR..."));
+  EXPECT_EQ(registro.mid(despues + fallo.size()),
+            EmpresaConvertida("EMPRESA1") +
+                Resumen({"El proceso de conversión terminó con algunos errores.",
+                         "Se convirtió correctamente 1 base de datos.", "No fue posible convertir 1 base de datos."}));
+  EXPECT_EQ(HuellaDatos(datos.Empresa("COMERCIAL SUR")), original);
+}
+
 TEST_F(Conversion, ConfigConvertedAndNothingSelectedGivesAnEmptySummaryAndReloads) {
   ConfigConvertida();
   Mostrar();

@@ -216,6 +216,27 @@ TEST_F(MigrarBD, AFailedRestoreIsCheckedAndLeavesTheDatabaseWhereItWas) {
   EXPECT_TRUE(QFile::exists(Respaldos("EMPRESA1_MIGRACION_2019.fbk")));
 }
 
+TEST_F(MigrarBD, AFailedRestoreWhoseCheckCannotRunFailsTheDatabaseWithBothReasons) {
+  QDir().mkdir(datos.Ruta() + "EMPRESA1_ODS12.fdb");
+  // No isql beside this gbak: the check cannot extract the metadata.
+  QDir().mkpath(carpeta.Raiz() + "/sin isql");
+  const QString sinIsql = carpeta.Raiz() + "/sin isql/gbak";
+  ASSERT_TRUE(QFile::link(HerramientaFirebird3("gbak"), sinIsql));
+  const auto original = HuellaDatos(datos.Empresa("EMPRESA1"));
+  const QStringList lineas =
+      MensajeDeError<TqovExceptionGbak>([&] {
+        proc.MigrarBD(avisos, datos.Ruta(), "EMPRESA1", "SYSDBA", ClaveSysdbaServidor(), sinIsql, "", false);
+      }).split("\n\r");
+  ASSERT_EQ(lineas.size(), 2) << lineas.join('|').toStdString();
+  EXPECT_TRUE(lineas[0].startsWith("Ocurrió un error al restaurar el respaldo. Consulte el archivo '"));
+  EXPECT_TRUE(lineas[0].contains("_EMPRESA1_RESTAURAR.txt'"));
+  EXPECT_TRUE(lineas[1].startsWith("No fue posible validar la estructura de la base de datos: ocurrió un error al "
+                                   "extraer sus metadatos con el isql del servidor instalado. Consulte el archivo '"));
+  EXPECT_TRUE(lineas[1].contains("_EMPRESA1_VALIDAR_ESTRUCTURA.txt'"));
+  EXPECT_EQ(HuellaDatos(datos.Empresa("EMPRESA1")), original);
+  EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
+}
+
 TEST_F(MigrarBD, AStructureThatFirebird3RefusesEndsTheRunWithTheChecksError) {
   QDir().mkdir(datos.Ruta() + "EMPRESA1_ODS12.fdb");
   const QString anterior =
