@@ -3,9 +3,10 @@
 # folder that the program expects under its working folder. Safe to run again.
 set -euo pipefail
 
-# fonts-dejavu-core: the font that the build draws the sign-in logo's text with.
+# fonts-dejavu-core: the font that the build draws the sign-in logo's text with. libx11-dev: finding an open
+# calculator on the X display; xvfb: the display its test runs on.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
-          libfbclient2 firebird-dev firebird3.0-utils firebird3.0-server)
+          libfbclient2 firebird-dev firebird3.0-utils firebird3.0-server libx11-dev xvfb)
 
 missing=()
 for p in "${packages[@]}"; do
