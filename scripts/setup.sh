@@ -4,9 +4,10 @@
 set -euo pipefail
 
 # fonts-dejavu-core: the font that the build draws the sign-in logo's text with. qt6-translations-l10n: Qt's own
-# texts in Spanish. xvfb: the X server of the tests that need a real one.
+# texts in Spanish. libx11-dev: finding an open calculator on the X display. xvfb: the X server of the tests
+# that need a real one.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-dejavu-core libgtest-dev
-          libgmock-dev libbenchmark-dev xvfb libfbclient2 firebird-dev firebird3.0-utils firebird3.0-server)
+          libgmock-dev libbenchmark-dev xvfb libx11-dev libfbclient2 firebird-dev firebird3.0-utils firebird3.0-server)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -97,6 +97,8 @@ TCalculadoraForm::TCalculadoraForm(TComponent* AOwner) : TForm(AOwner) {
 
   edtImgList16 = new TqovEdtImgLst16(this);
   edtImgList16->SetName(QStringLiteral("edtImgList16"));
+  edtImgList16->SetDisabledGrayscale(false);
+  edtImgList16->SetDisabledSuffix(QStringLiteral("_Disabled"));
   ppmnNumero = new TPopupMenu(this);
   ppmnNumero->SetName(QStringLiteral("ppmnNumero"));
   ppmnNumero->SetImages(edtImgList16);

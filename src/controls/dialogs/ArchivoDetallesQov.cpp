@@ -81,7 +81,7 @@ void TArchivoDetallesQov::SaveFileNameTipo(const QString& lFileName) {
 QString TArchivoDetallesQov::StripOffPath(const QString& Value) { return Value.left(Value.lastIndexOf('/') + 1); }
 
 QString TArchivoDetallesQov::ConExtension(const QString& ANombre) {
-  return ANombre.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive) ? ANombre : ANombre + QStringLiteral(".txt");
+  return ANombre.contains(QLatin1String(".txt")) ? ANombre : ANombre + QStringLiteral(".txt");
 }
 
 bool TArchivoDetallesQov::Guardar(TForm& AForma, TSaveDialog& ADialogo, const std::function<void()>& AEscribir) {

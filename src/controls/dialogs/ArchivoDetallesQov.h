@@ -37,7 +37,7 @@ class TArchivoDetallesQov {
   static void SaveFileNameTipo(const QString& lFileName);
   // The path up to and including its last separator; empty without one.
   static QString StripOffPath(const QString& Value);
-  // The chosen name with ".txt" added unless it already ends with it, in any case.
+  // The chosen name with ".txt" added unless it already holds ".txt" anywhere, in that case.
   static QString ConExtension(const QString& ANombre);
 
   // The save of a details window (AForma): the dialog offers the remembered name (or "Rechazos"); an existing

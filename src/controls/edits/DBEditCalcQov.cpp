@@ -1,5 +1,8 @@
 #include "controls/edits/DBEditCalcQov.h"
 
+#include <qdrawutil.h>
+
+#include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
 
@@ -8,6 +11,7 @@
 #include "platform/forms/Form.h"
 #include "platform/forms/Screen.h"
 #include "platform/forms/VirtualKeys.h"
+#include "platform/grids/DBGrid.h"
 #include "platform/rtl/FloatFormat.h"
 #include "platform/rtl/FormatSettings.h"
 
@@ -29,19 +33,105 @@ double LeerNumero(QString ATexto) {
 
 }  // namespace
 
+namespace DBEditCalcQov {
+
+TwwEditComboButton::TwwEditComboButton(TqovDBEditCalc& AEdit) : TwwComboButton(&AEdit), FEdit(AEdit) {}
+
+void TwwEditComboButton::Paint(QPainter& APainter) {
+  if (FEdit.skipUpdate) return;
+  const QRect r = rect();
+  bool porOmision = true;
+  FEdit.FMouseInButtonControl = MouseInControl();
+  const bool resaltado = MouseInControl() || FEdit.hasFocus() || FEdit.EnRejilla();
+  const bool flechaTransparente = FEdit.ButtonEffects().Transparent() && FEdit.ButtonStyle() == cbsDownArrow;
+  if ((Glyph().isNull() || resaltado) && !flechaTransparente) FEdit.DrawButton(APainter, r, porOmision);
+  if (porOmision) {
+    SetEllipsis(FEdit.ButtonStyle() == cbsEllipsis);
+    TwwComboButton::Paint(APainter);
+  }
+  if (resaltado || !FEdit.ButtonEffects().Flat())
+    qDrawShadeRect(&APainter, r, palette(), isDown(), 1);
+}
+
+TBtnWinControl::TBtnWinControl(TqovDBEditCalc& AEdit) : QWidget(), TControl(this, &AEdit), EditControl(AEdit) {}
+
+void TBtnWinControl::paintEvent(QPaintEvent* /*AEvent*/) {
+  if (EditControl.skipUpdate || EditControl.ButtonEffects().Transparent()) return;
+  QPainter(this).fillRect(rect(), EditControl.palette().color(QPalette::Base));
+}
+
+void TBtnWinControl::leaveEvent(QEvent* AEvent) {
+  QWidget::leaveEvent(AEvent);
+  if (!EditControl.ButtonEffects().Flat() || EditControl.hasFocus()) return;
+  if (EditControl.ButtonEffects().Transparent() && EditControl.parentWidget())
+    EditControl.parentWidget()->update(EditControl.AreaEnPadre());
+  update();
+}
+
+void TwwEditButtonEffects::Refresh() {
+  TwwButtonEffects::Refresh();
+  FEdit.ActualizarGlifo();
+}
+
+}  // namespace DBEditCalcQov
+
+using namespace DBEditCalcQov;
+
 TqovDBEditCalc::TqovDBEditCalc(TComponent* AOwner)
     : TqovDBEdit(AOwner),
       FImageList(new TqovImgLst16(this)),
-      FBtnControl(new TPanel(this)),
-      FButton(new QToolButton(FBtnControl)) {
-  FBtnControl->SetBevelOuter(bvNone);
+      FBtnControl(new TBtnWinControl(*this)),
+      FButton(new TwwEditComboButton(*this)),
+      FButtonEffects(std::make_unique<TwwEditButtonEffects>(*this, *FButton)) {
   FBtnControl->SetParent(this);
   FBtnControl->setCursor(Qt::ArrowCursor);
-  FButton->setFocusPolicy(Qt::NoFocus);
-  FButton->setAutoRaise(true);
-  FButton->setIcon(FImageList->Icon(ImagenCalcBtn));
-  connect(FButton, &QToolButton::clicked, this, [this] { RunHandler([this] { BtnClick(FButton); }); });
+  FButton->SetParent(FBtnControl);
+  ActualizarGlifo();
+  connect(FButton, &QAbstractButton::clicked, this, [this] { RunHandler([this] { BtnClick(FButton); }); });
+  connect(FButton, &QAbstractButton::pressed, this, [this] { RepintarFondo(); });
   UbicarBoton();
+}
+
+TqovDBEditCalc::~TqovDBEditCalc() = default;
+
+void TqovDBEditCalc::SetButtonStyle(TwwComboButtonStyle AValue) {
+  if (AValue == FButtonStyle) return;
+  FButtonStyle = AValue;
+  ActualizarGlifo();
+  FButton->update();
+}
+
+void TqovDBEditCalc::ActualizarGlifo() {
+  const bool plano = FButtonEffects->Flat() || FButtonEffects->Transparent();
+  if (FButtonStyle == cbsDownArrow && plano) return FButton->SetGlyph(FButton->DropDownGlyph());
+  QPixmap glifo = QPixmap::fromImage(FImageList->Image(ImagenCalcBtn));
+  glifo.setDevicePixelRatio(FButton->devicePixelRatioF());
+  FButton->SetGlyph(glifo);
+}
+
+void TqovDBEditCalc::DrawButton(QPainter& APainter, const QRect& ARect, bool& ADefaultDraw) const {
+  if (FButtonStyle == cbsCustom) return;
+  ADefaultDraw = false;
+  const bool plano = FButton->Flat() && !FButton->MouseInControl() && !hasFocus();
+  if (FButtonStyle == cbsEllipsis)
+    return FButton->DrawEllipsis(APainter, ARect, isEnabled(), plano, FButtonEffects->Transparent());
+  if (!plano) FButton->DrawPanel(APainter, ARect, FButton->isDown());
+  const int margen = ARect.width() / 4;
+  FButton->DrawDropDownArrow(APainter, ARect.adjusted(margen, margen, -margen, -margen), isEnabled());
+}
+
+bool TqovDBEditCalc::EnRejilla() const {
+  const QWidget* padre = parentWidget();
+  return padre && (qobject_cast<const TDBGrid*>(padre) || qobject_cast<const TDBGrid*>(padre->parentWidget()));
+}
+
+QRect TqovDBEditCalc::AreaEnPadre() const { return FBtnControl->geometry().translated(pos()); }
+
+void TqovDBEditCalc::RepintarFondo() {
+  if (!FButtonEffects->Transparent() || !parentWidget()) return;
+  skipUpdate = true;
+  parentWidget()->repaint(AreaEnPadre());
+  skipUpdate = false;
 }
 
 int TqovDBEditCalc::AnchoAutomatico() const {
@@ -62,14 +152,15 @@ void TqovDBEditCalc::SetShowButton(bool AValue) {
 }
 
 void TqovDBEditCalc::UbicarBoton() {
-  // The container stands inside the bordered client area, four pixels from the right edge.
+  // The container fills the height of the client area, inside the 3-D border, at its right edge: in the
+  // client area's terms it stands at the edit's width - its own - 4.
   const int ancho = FButtonWidth > 0 ? FButtonWidth : AnchoAutomatico();
-  const int altoCliente = Height() - 4;
-  FBtnControl->SetBounds(Width() - ancho - 4, 0, ancho, altoCliente);
+  const int borde = hasFrame() ? 2 : 0;
+  FBtnControl->SetBounds(Width() - ancho - borde, borde, ancho, Height() - 2 * borde);
   FButton->setGeometry(0, 0, FBtnControl->width(), FBtnControl->height());
   // The text ends left of the container, or ten pixels short of the client width without the button.
-  const int derecha = FShowButton ? FBtnControl->Left() - 1 : Width() - 4 - 10;
-  setTextMargins(0, 0, width() - ToQtPixels(derecha + 2), 0);
+  const int derecha = FShowButton ? FBtnControl->Left() - borde - 1 : Width() - 2 * borde - 10;
+  setTextMargins(0, 0, width() - ToQtPixels(derecha + borde), 0);
 }
 
 void TqovDBEditCalc::resizeEvent(QResizeEvent* AEvent) {

@@ -84,9 +84,8 @@ void TqovEdit::KeyDown(int& AKey, TShiftState AShift) {
 }
 
 void TqovEdit::KeyPress(QChar& AKey) {
-  // Enter and Esc go on to the form's default and cancel buttons, as dialog keys do before an edit sees them.
-  const bool teclaDialogo = AKey == QLatin1Char('\r') || AKey == QChar(0x1B);
-  if (!EsCtrlEdicion && AKey != QLatin1Char('\b') && !teclaDialogo) {
+  // Enter and Esc arrive here only when no button of the form took them; a numeric edit refuses them too.
+  if (!EsCtrlEdicion && AKey != QLatin1Char('\b')) {
     if (!Numerico()) {
       if (FTipoEdit->teNombre() && SelStart() == 0 && AKey >= QLatin1Char('a') && AKey <= QLatin1Char('z'))
         AKey = AKey.toUpper();

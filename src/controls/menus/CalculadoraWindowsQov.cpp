@@ -6,6 +6,7 @@
 #include "controls/dialogs/DialogosQov.h"
 #include "controls/menus/RutinasMenusQov.h"
 #include "platform/forms/ExternalProgram.h"
+#include "platform/os/X11Windows.h"
 
 const QStringList CalculadorasDelSistema = {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
                                             QStringLiteral("galculator"), QStringLiteral("xcalc")};
@@ -22,7 +23,9 @@ void AbrirCalculadoraWindows() {
                                          "en la ruta de acceso a los archivos."));
     return;
   }
-  if (ProgramRunning(calculadora)) return;
+  // A calculator already open, whoever started it, is brought forward (on X11); elsewhere only the one this
+  // process started is known.
+  if (TraerAlFrenteVentanaX11(CalculadorasDelSistema) || ProgramRunning(calculadora)) return;
   if (!StartProgram(ruta, {}, QFileInfo(ruta).absolutePath(), false, &calculadora))
     MostrarError(nullptr, QStringLiteral("No es posible abrir la calculadora estándar de Windows.\r"
                                          "Verifique que el archivo \"Calc.exe\" no se encuentre dañado y que éste "

@@ -7,7 +7,8 @@
 // The calculators looked for on the search path, in order.
 extern const QStringList CalculadorasDelSistema;
 
-// Starts the first calculator of CalculadorasDelSistema found on the search path, unless the one it
-// started before is still running (a window of another program cannot be brought forward here, so it is
-// left as it is). Shows its own error box when no calculator is found or it cannot be started.
+// Starts the first calculator of CalculadorasDelSistema found on the search path, unless one of them is
+// already open on the X display, whoever started it (it is then restored and brought to the front), or the
+// one this process started is still running. Shows its own error box when no calculator is found or it
+// cannot be started.
 void AbrirCalculadoraWindows();

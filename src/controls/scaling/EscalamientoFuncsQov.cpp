@@ -38,6 +38,10 @@ constexpr int IconoPregunta = 32514;
 constexpr int IconoAdvertencia = 32515;
 constexpr int IconoInformacion = 32516;
 
+// The zoom of the screen's own scale: its pixels per inch / 0.96, rounded, at most 175; the rule by which
+// the form-geometry routines read a form's zoom.
+int ObtenerEscalaDefault() { return ObtenerZoomDefault(); }
+
 // Runs ACuerpo, then AFinal, also when ACuerpo raises.
 template <typename Cuerpo, typename Final>
 void ConFinal(Cuerpo ACuerpo, Final AFinal) {
@@ -223,14 +227,14 @@ bool TqovEscalamientoFuncs::EsEscalaValida(const QString& aEscala, int& aEscalaV
   }
   const int sistema = Round(Screen.PixelsPerInch() / 0.96);
   if (aValidarSistemaOperativo) {
-    if (sistema > 175) aEscalaValida = ObtenerZoomDefault();
+    if (sistema > 175) aEscalaValida = ObtenerEscalaDefault();
     return true;
   }
   if (aEscalaValida > 175 || aEscalaValida < 100) return false;
   if (aEscalaValida < sistema) {
     QString mensaje = QStringLiteral("No es posible indicar una escala menor a la escala del sistema operativo");
     if (sistema > 175) mensaje += QStringLiteral(" o al valor máximo soportado por Tarvolin");
-    mensaje += QStringLiteral(" (") + QString::number(ObtenerZoomDefault()) + QStringLiteral("%).");
+    mensaje += QStringLiteral(" (") + QString::number(ObtenerEscalaDefault()) + QStringLiteral("%).");
     MostrarError(nullptr, mensaje);
     return false;
   }

@@ -18,7 +18,18 @@ class TqovEditStyleHookColor : public TStyleHook {
   void EraseBackground(const QWidget& AControl, QColor& AColor) const override;
 };
 
-// Registers TqovEditStyleHookColor with the style engine for the classes TwwDBEdit, TwwDBComboBox,
-// TwwDBLookupCombo and TqovEdit (and so for their descendants), in that order. Run by the library's
-// start-up (InicializarControlesQov); running it again changes nothing.
+// The hook of the date-time pickers, which keep their own frame and background: the style paints the
+// border only when the picker's edit frame is off and it has a border (BorderStyle not bsNone), and the
+// background (the window colour) only while it has the focus or its edit frame is off; otherwise the
+// picker's own colour shows.
+class TQovDateTimeEditStyleHook : public TStyleHook {
+ public:
+  void EraseBackground(const QWidget& AControl, QColor& AColor) const override;
+  bool PaintBorder(const QWidget& AControl) const override;
+};
+
+// Registers the hooks with the style engine, in this order: TqovEditStyleHookColor for TwwDBEdit,
+// TwwDBComboBox and TwwDBLookupCombo, TQovDateTimeEditStyleHook for TwwDBCustomDateTimePicker and
+// TwwDBDateTimePicker, TqovEditStyleHookColor for TqovEdit (and so for their descendants). Run by the
+// library's start-up (InicializarControlesQov); running it again changes nothing.
 void RegisterStyleHookColorsQov();

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 
 #include "platform/forms/Application.h"
+#include "platform/forms/Form.h"
 
 void TCustomEdit::KeyDown(int& AKey, TShiftState AShift) {
   if (OnKeyDown) OnKeyDown(Self(), AKey, AShift);
@@ -24,6 +25,10 @@ void TCustomEdit::ProcessKey(QKeyEvent& AEvent, const std::function<void(QKeyEve
     int tecla = virtual_;
     KeyDown(tecla, AEvent.modifiers());
     if (virtual_ != 0 && tecla == 0) return;
+    const TShiftState cambio = AEvent.modifiers() & (ssShift | ssCtrl | ssAlt);
+    if ((tecla == VK_RETURN || tecla == VK_ESCAPE) && !WantsKey(tecla) && ParentForm() &&
+        ParentForm()->DialogKey(tecla, cambio))
+      return;
 
     const std::pair<QKeySequence::StandardKey, void (TCustomEdit::*)()> comandos[] = {
         {QKeySequence::Undo, &TCustomEdit::Undo},

@@ -14,8 +14,9 @@ class QKeyEvent;
 // An edit control, single-line (TEdit) or multi-line (TMemo). Undo, cut, copy and paste are virtual
 // commands: the keyboard's shortcuts and the context menus both reach them, so a descendant refines them
 // in one place. A password edit never puts its text on the clipboard: cut and copy do nothing there.
-// Keys pass KeyDown (a virtual key that may be set to 0 to swallow it), then KeyPress (the character it
-// types, which may be changed or set to 0), then the edit; Change follows every change of the text.
+// Keys pass KeyDown (a virtual key that may be set to 0 to swallow it), then, for Enter and Esc that the
+// edit does not want, the form's dialog keys (its default and cancel buttons), then KeyPress (the character
+// it types, which may be changed or set to 0), then the edit; Change follows every change of the text.
 class TCustomEdit : public TControl {
  public:
   TCustomEdit(QWidget* ASelf, TComponent* AOwner) : TControl(ASelf, AOwner) {}
@@ -51,6 +52,8 @@ class TCustomEdit : public TControl {
 
  protected:
   QPalette::ColorRole ColorRole() const override { return QPalette::Base; }
+  // Whether the edit takes Enter or Esc itself rather than leaving it to its form first.
+  virtual bool WantsKey(int /*AKey*/) const { return true; }
   // The key path of the edits: KeyDown, the editing shortcuts, KeyPress, then APass (the Qt widget's own
   // handling) with the key as it stands. Runs under RunHandler.
   void ProcessKey(QKeyEvent& AEvent, const std::function<void(QKeyEvent&)>& APass);

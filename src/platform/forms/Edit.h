@@ -47,6 +47,8 @@ class TEdit : public QLineEdit, public TCustomEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* AEvent) override;
+  // A single-line edit leaves Enter and Esc to its form's buttons.
+  bool WantsKey(int AKey) const override { return AKey != VK_RETURN && AKey != VK_ESCAPE; }
 
  private:
   QChar FPasswordChar;

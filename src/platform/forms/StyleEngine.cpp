@@ -1,5 +1,6 @@
 #include "platform/forms/StyleEngine.h"
 
+#include <QAbstractSpinBox>
 #include <QHash>
 #include <QStyleFactory>
 #include <QStyleOption>
@@ -43,20 +44,31 @@ const TStyleHook* TStyleEngine::HookFor(const QWidget& AControl) {
 
 void TStyleEngine::drawPrimitive(PrimitiveElement AElement, const QStyleOption* AOption, QPainter* APainter,
                                  const QWidget* AWidget) const {
-  const TStyleHook* gancho = AWidget && AElement == PE_PanelLineEdit ? HookFor(*AWidget) : nullptr;
+  // The edit field of a spin box is a line edit inside it, painted by the spin box's hook.
+  const QWidget* control = AWidget;
+  if (AWidget && qobject_cast<const QAbstractSpinBox*>(AWidget->parentWidget())) control = AWidget->parentWidget();
+  const TStyleHook* gancho = control && AElement == PE_PanelLineEdit ? HookFor(*control) : nullptr;
   const auto* marco = qstyleoption_cast<const QStyleOptionFrame*>(AOption);
   if (!gancho || !marco) return QProxyStyle::drawPrimitive(AElement, AOption, APainter, AWidget);
-  const QStyleOptionFrame opcion = ConGancho(*marco, *AWidget, *gancho, {QPalette::Base});
+  const QStyleOptionFrame opcion = ConGancho(*marco, *control, *gancho, {QPalette::Base});
   QProxyStyle::drawPrimitive(AElement, &opcion, APainter, AWidget);
 }
 
 void TStyleEngine::drawComplexControl(ComplexControl AControl, const QStyleOptionComplex* AOption, QPainter* APainter,
                                       const QWidget* AWidget) const {
-  const TStyleHook* gancho = AWidget && AControl == CC_ComboBox ? HookFor(*AWidget) : nullptr;
+  const TStyleHook* gancho = AWidget && (AControl == CC_ComboBox || AControl == CC_SpinBox) ? HookFor(*AWidget) : nullptr;
   const auto* combo = qstyleoption_cast<const QStyleOptionComboBox*>(AOption);
-  if (!gancho || !combo) return QProxyStyle::drawComplexControl(AControl, AOption, APainter, AWidget);
-  const QStyleOptionComboBox opcion = ConGancho(*combo, *AWidget, *gancho, {QPalette::Base, QPalette::Button});
-  QProxyStyle::drawComplexControl(AControl, &opcion, APainter, AWidget);
+  const auto* giro = qstyleoption_cast<const QStyleOptionSpinBox*>(AOption);
+  if (gancho && combo) {
+    const QStyleOptionComboBox opcion = ConGancho(*combo, *AWidget, *gancho, {QPalette::Base, QPalette::Button});
+    return QProxyStyle::drawComplexControl(AControl, &opcion, APainter, AWidget);
+  }
+  if (gancho && giro) {
+    QStyleOptionSpinBox opcion = ConGancho(*giro, *AWidget, *gancho, {QPalette::Base});
+    opcion.frame = opcion.frame && gancho->PaintBorder(*AWidget);
+    return QProxyStyle::drawComplexControl(AControl, &opcion, APainter, AWidget);
+  }
+  QProxyStyle::drawComplexControl(AControl, AOption, APainter, AWidget);
 }
 
 int TStyleEngine::pixelMetric(PixelMetric AMetric, const QStyleOption* AOption, const QWidget* AWidget) const {

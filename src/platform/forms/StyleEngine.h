@@ -14,11 +14,14 @@ class TStyleHook {
   virtual ~TStyleHook() = default;
   // The colour the control's edit background is erased with; it comes in as the style's own.
   virtual void EraseBackground(const QWidget& AControl, QColor& AColor) const = 0;
+  // Whether the style paints the control's border (its non-client area).
+  virtual bool PaintBorder(const QWidget& /*AControl*/) const { return true; }
 };
 
 // The application's style, set by the application object. It paints as the system style does, except the
 // edit background of a control whose class (or nearest ancestor class, by class name) has a registered
-// hook: line edits, and the edit field of combo boxes; and a popup menu's icons take its image list's size.
+// hook: line edits, the edit field of combo boxes, and of spin boxes and date-time edits, whose border the
+// hook also decides; and a popup menu's icons take its image list's size.
 class TStyleEngine : public QProxyStyle {
   Q_OBJECT
 

@@ -46,6 +46,8 @@ QIcon TVirtualImageList::Icon(int AIndex) const {
   if (AIndex < 0 || AIndex >= Count()) return {};
   const QPixmap imagen = QPixmap::fromImage(Image(AIndex));
   QIcon icono(imagen);
-  if (!FDisabledGrayscale) icono.addPixmap(imagen, QIcon::Disabled);
+  if (FDisabledGrayscale) return icono;
+  const int inhabilitada = FImageCollection->GetIndexByName(FImageCollection->Items(AIndex).Name + FDisabledSuffix);
+  icono.addPixmap(inhabilitada < 0 ? imagen : QPixmap::fromImage(Image(inhabilitada)), QIcon::Disabled);
   return icono;
 }

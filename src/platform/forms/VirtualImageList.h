@@ -37,9 +37,13 @@ class TVirtualImageList : public QObject, public TComponent {
   void SetHeight(int AValue) { FHeight = AValue; }
   bool Scaled() const { return FScaled; }
   void SetScaled(bool AValue) { FScaled = AValue; }
-  // Whether the icon of a disabled item is drawn grey; otherwise it looks as when enabled.
+  // Whether the icon of a disabled item is drawn grey; otherwise a disabled item shows the collection's item
+  // named after its own with DisabledSuffix appended ("Copiar_Disabled"), or looks as when enabled when the
+  // collection has none.
   bool DisabledGrayscale() const { return FDisabledGrayscale; }
   void SetDisabledGrayscale(bool AValue) { FDisabledGrayscale = AValue; }
+  const QString& DisabledSuffix() const { return FDisabledSuffix; }
+  void SetDisabledSuffix(const QString& AValue) { FDisabledSuffix = AValue; }
 
   int Count() const;
   // The resolution the images are drawn at: that of the owner chain's form when Scaled, else 96.
@@ -62,4 +66,5 @@ class TVirtualImageList : public QObject, public TComponent {
   int FHeight = 16;
   bool FScaled = true;
   bool FDisabledGrayscale = true;
+  QString FDisabledSuffix = QStringLiteral("_Disabled");
 };

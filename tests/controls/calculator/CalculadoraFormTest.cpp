@@ -13,6 +13,7 @@
 #include "platform/forms/Label.h"
 #include "platform/forms/ModalSeam.h"
 #include "platform/forms/Panel.h"
+#include "platform/forms/VirtualImageList.h"
 
 namespace {
 
@@ -253,6 +254,11 @@ TEST_F(VentanaCalculadora, TheWindowHoldsTheDisplayAndTwentyPanelsInTheirCells) 
       EXPECT_EQ(panel->Parent()->objectName(), QStringLiteral("Panel11"));
     }
     EXPECT_EQ(AForma.findChildren<TPanel*>().size(), 21);
+    // The popup menu's icons: a disabled item shows its "_Disabled" icon, not a grey one.
+    auto* imagenes = dynamic_cast<TVirtualImageList*>(AForma.FindComponent(QStringLiteral("edtImgList16")));
+    ASSERT_NE(imagenes, nullptr);
+    EXPECT_FALSE(imagenes->DisabledGrayscale());
+    EXPECT_EQ(imagenes->DisabledSuffix(), QStringLiteral("_Disabled"));
   });
 }
 

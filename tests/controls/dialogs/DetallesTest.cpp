@@ -27,14 +27,14 @@
 
 namespace {
 
-TEST(ArchivoDetalles, TxtIsAddedUnlessTheNameEndsWithItInAnyCase) {
+TEST(ArchivoDetalles, TxtIsAddedUnlessTheNameHoldsItAnywhereInThatCase) {
   const struct {
     const char* elegido;
     const char* guardado;
   } casos[] = {
-      {"/x/out", "/x/out.txt"},     {"/x/out.TXT", "/x/out.TXT"},
-      {"/x/out.Txt", "/x/out.Txt"}, {"/x/a.txt.bak", "/x/a.txt.bak.txt"},
-      {"/x/.txtx", "/x/.txtx.txt"},
+      {"/x/out", "/x/out.txt"},         {"/x/out.TXT", "/x/out.TXT.txt"},
+      {"/x/out.Txt", "/x/out.Txt.txt"}, {"/x/a.txt.bak", "/x/a.txt.bak"},
+      {"/x/.txtx", "/x/.txtx"},         {"/x/out.tx", "/x/out.tx.txt"},
   };
   for (const auto& c : casos) EXPECT_EQ(TArchivoDetallesQov::ConExtension(c.elegido), c.guardado) << c.elegido;
   EXPECT_EQ(TArchivoDetallesQov::StripOffPath("/x/y/out.txt"), "/x/y/");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QEnterEvent>
 #include <QTest>
 #include <optional>
 
@@ -8,6 +9,7 @@
 #include "controls/edits/DBEditCalcQov.h"
 #include "controls/edits/FormaDeEdicion.h"
 #include "controls/menus/EditPopupMenuQov.h"
+#include "fixtures/Captura.h"
 #include "fixtures/ImprimirQt.h"
 #include "platform/forms/Edit.h"
 #include "platform/forms/Form.h"
@@ -136,15 +138,18 @@ TEST_F(EdicionConCalculadora, BoundTheResultReachesTheFieldOnlyWhileTheRecordCan
 }
 
 TEST_F(EdicionConCalculadora, TheButtonSitsAtTheRightEdgeAndTheMenuOpensTheCalculator) {
+  // Left in the client area's terms, which start inside the 2-pixel border.
+  const auto izquierda = [&] { return edicion->BtnControl().Left() - 2; };
   const int automatico = edicion->BtnControl().Width();
   EXPECT_GE(automatico, 15);
-  EXPECT_EQ(edicion->BtnControl().Left(), edicion->Width() - automatico - 4);
+  EXPECT_EQ(izquierda(), edicion->Width() - automatico - 4);
+  EXPECT_EQ(edicion->BtnControl().BoundsRect().bottom() + 1, edicion->Height() - 2);
   edicion->SetButtonWidth(30);
   EXPECT_EQ(edicion->BtnControl().Width(), 30);
-  EXPECT_EQ(edicion->BtnControl().Left(), edicion->Width() - 34);
+  EXPECT_EQ(izquierda(), edicion->Width() - 34);
   edicion->SetWidth(200);
-  EXPECT_EQ(edicion->BtnControl().Left(), 166);
-  EXPECT_FALSE(edicion->Button().icon().isNull());
+  EXPECT_EQ(izquierda(), 166);
+  EXPECT_FALSE(edicion->Button().Glyph().isNull());
   edicion->SetShowButton(false);
   EXPECT_FALSE(edicion->BtnControl().isVisible());
   edicion->SetShowButton(true);
@@ -160,6 +165,70 @@ TEST_F(EdicionConCalculadora, TheButtonSitsAtTheRightEdgeAndTheMenuOpensTheCalcu
     if (menu->Items(i)->Caption() == QStringLiteral("Ca&lculadora")) menu->Items(i)->trigger();
   EXPECT_TRUE(abierta.has_value());
   EXPECT_EQ(edicion->Text(), QStringLiteral("8"));
+}
+
+TEST_F(EdicionConCalculadora, TheButtonFacesFollowTheStyleTheEffectsAndTheMouse) {
+  edicion->SetText(QStringLiteral("1,234.50"));
+  const QImage calculadora = edicion->Button().Glyph().toImage();
+  const auto boton = [&] { return edicion->Button().grab().toImage(); };
+  struct Cara {
+    const char* Nombre;
+    TwwComboButtonStyle Estilo;
+    bool Plano, Transparente;
+    bool Foco;  // the face of the styles is drawn over a glyph only while the edit has the focus
+  };
+  const Cara caras[] = {
+      {"Calculadora", cbsCustom, false, false, false},
+      {"CalculadoraPlana", cbsCustom, true, false, false},
+      {"Puntos", cbsEllipsis, false, false, false},
+      {"PuntosPlanos", cbsEllipsis, true, false, false},
+      {"FlechaSinFoco", cbsDownArrow, false, false, false},
+      {"Flecha", cbsDownArrow, false, false, true},
+      {"FlechaPlana", cbsDownArrow, true, false, false},
+      {"FlechaTransparente", cbsDownArrow, false, true, false},
+  };
+  QList<QImage> vistas;
+  for (const Cara& cara : caras) {
+    SCOPED_TRACE(cara.Nombre);
+    edicion->SetButtonStyle(cara.Estilo);
+    edicion->ButtonEffects().SetFlat(cara.Plano);
+    edicion->ButtonEffects().SetTransparent(cara.Transparente);
+    if (cara.Foco)
+      edicion->setFocus();
+    else
+      otra->setFocus();
+    // The calculator's glyph stays unless the arrow is flat or transparent, which gets an arrow glyph.
+    EXPECT_EQ(edicion->Button().Glyph().toImage() == calculadora,
+              cara.Estilo != cbsDownArrow || !(cara.Plano || cara.Transparente));
+    Capturar(*edicion, QStringLiteral("EditCalc") + cara.Nombre);
+    vistas.append(boton());
+  }
+  // Every face looks different from the others, but for the arrow that keeps the calculator's glyph
+  // without the focus.
+  EXPECT_EQ(vistas[4], vistas[0]);
+  for (int i = 0; i < vistas.size(); ++i)
+    for (int j = i + 1; j < vistas.size(); ++j)
+      if (i != 0 || j != 4) {
+        EXPECT_NE(vistas[i], vistas[j]) << caras[i].Nombre << " " << caras[j].Nombre;
+      }
+
+  // A flat button shows its edge while the mouse is over it, which the edit notes at the paint.
+  otra->setFocus();
+  edicion->SetButtonStyle(cbsCustom);
+  edicion->ButtonEffects().SetTransparent(false);
+  edicion->ButtonEffects().SetFlat(true);
+  const QImage fuera = boton();
+  EXPECT_FALSE(edicion->MouseInButtonControl());
+  QEnterEvent entrada(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+  QApplication::sendEvent(&edicion->Button(), &entrada);
+  const QImage dentro = boton();
+  EXPECT_TRUE(edicion->MouseInButtonControl());
+  EXPECT_NE(dentro, fuera);
+  Capturar(*edicion, QStringLiteral("EditCalcCalculadoraPlanaBajoElRaton"));
+  QEvent salida(QEvent::Leave);
+  QApplication::sendEvent(&edicion->Button(), &salida);
+  EXPECT_EQ(boton(), fuera);
+  EXPECT_FALSE(edicion->MouseInButtonControl());
 }
 
 }  // namespace

@@ -170,13 +170,23 @@ TEST_F(EdicionNumerica, TheKeyFilterTakesDigitsOneSignAtTheStartAndOneSeparator)
   }
 }
 
-TEST_F(EdicionNumerica, EnterStillReachesTheFormsDefaultButton) {
+TEST_F(EdicionNumerica, EnterAndEscReachTheFormsButtonsFirstAndBeepWhenNoneTakesThem) {
   auto* dialogo = new TeclasDeDialogo(&forma);
   dialogo->SetParent(&forma);
   Entrar();
+  edicion->SetText(QStringLiteral("12"));
   QTest::keyClick(edicion, Qt::Key_Return);
   EXPECT_EQ(dialogo->Oidas, std::vector<int>{VK_RETURN});
   EXPECT_EQ(pitidos, 0);
+
+  // Esc, which no control takes, is refused by the filter like any other character.
+  QTest::keyClick(edicion, Qt::Key_Escape);
+  EXPECT_EQ(dialogo->Oidas, (std::vector<int>{VK_RETURN, VK_ESCAPE}));
+  EXPECT_EQ(pitidos, 1);
+  delete dialogo;
+  QTest::keyClick(edicion, Qt::Key_Return);
+  EXPECT_EQ(pitidos, 2);
+  EXPECT_EQ(edicion->Text(), QStringLiteral("12"));
 }
 
 TEST_F(EdicionNumerica, APasteThatLeavesNoNumberIsUndone) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -16,6 +18,11 @@
 #include "platform/forms/ExternalProgram.h"
 #include "platform/forms/Form.h"
 #include "platform/forms/ModalSeam.h"
+#include "platform/os/X11Windows.h"
+
+// Xlib defines Bool and Status, which Qt's headers must not see: it comes last.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -129,6 +136,75 @@ TEST_F(RutinasMenus, TheCalculatorStartsOnceAndItsFailuresAreShown) {
   EXPECT_EQ(lineas[0].section(QLatin1Char(' '), 1), QStringLiteral(QOV_CALCULADORAS "/instalada"));
   ::kill(lineas[0].section(QLatin1Char(' '), 0, 0).toInt(), SIGTERM);
   EXPECT_EQ(errores.size(), 2);
+}
+
+// A virtual X display of its own (Xvfb), named in DISPLAY meanwhile; Pantalla is null without Xvfb.
+class PantallaX {
+ public:
+  PantallaX() : FAnterior(qgetenv("DISPLAY")) {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) return;
+    // Xvfb picks a free display and writes its number to the descriptor named: its standard output.
+    FXvfb.start(xvfb, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "640x480x24"});
+    QByteArray numero;
+    while (!numero.contains('\n') && FXvfb.waitForReadyRead(-1)) numero += FXvfb.readAllStandardOutput();
+    if (!numero.contains('\n')) return;
+    qputenv("DISPLAY", ":" + numero.trimmed());
+    FPantalla = XOpenDisplay(nullptr);
+  }
+  ~PantallaX() {
+    if (FPantalla) XCloseDisplay(FPantalla);
+    qputenv("DISPLAY", FAnterior);
+    FXvfb.terminate();
+    FXvfb.waitForFinished(-1);
+  }
+  Display* Pantalla() const { return FPantalla; }
+
+ private:
+  QByteArray FAnterior;
+  QProcess FXvfb;
+  Display* FPantalla = nullptr;
+};
+
+TEST_F(RutinasMenus, ACalculatorOpenOnTheDisplayIsRestoredAndRaisedInsteadOfStartingAnother) {
+  PantallaX x;
+  if (!x.Pantalla()) GTEST_SKIP() << "Xvfb is not installed";
+  Display* d = x.Pantalla();
+  const Window raiz = DefaultRootWindow(d);
+  // A calculator of another process, hidden as when minimised, under a window of some other program.
+  const Window calculadora = XCreateSimpleWindow(d, raiz, 0, 0, 100, 100, 0, 0, 0);
+  char nombre[] = "xcalc", clase[] = "XCalc";
+  XClassHint pista{nombre, clase};
+  XSetClassHint(d, calculadora, &pista);
+  XMapWindow(d, XCreateSimpleWindow(d, raiz, 0, 0, 100, 100, 0, 0, 0));
+  XSync(d, False);
+  const auto encima = [&] {
+    Window r = 0, p = 0, *hijos = nullptr;
+    unsigned int cuantos = 0;
+    XQueryTree(d, raiz, &r, &p, &hijos, &cuantos);
+    const Window ultima = cuantos ? hijos[cuantos - 1] : 0;
+    XFree(hijos);
+    return ultima;
+  };
+
+  int inicios = 0;
+  OnStartProgram = [&](const QString&, const QStringList&, const QString&, bool) { return ++inicios > 0; };
+  RutaDeBusqueda ruta(QStringLiteral(QOV_CALCULADORAS "/instalada"));
+  AbrirCalculadoraWindows();
+  XWindowAttributes atributos{};
+  XGetWindowAttributes(d, calculadora, &atributos);
+  EXPECT_EQ(atributos.map_state, IsViewable);
+  EXPECT_EQ(encima(), calculadora);
+  EXPECT_EQ(inicios, 0);
+
+  // Once it is closed, a calculator is started; without an X display none is found there.
+  XDestroyWindow(d, calculadora);
+  XSync(d, False);
+  AbrirCalculadoraWindows();
+  EXPECT_EQ(inicios, 1);
+  OnStartProgram = nullptr;
+  qunsetenv("DISPLAY");
+  EXPECT_FALSE(TraerAlFrenteVentanaX11({QStringLiteral("xcalc")}));
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include "controls/AplicacionControles.h"
 #include "controls/style/RegisterStyleHookColorsQov.h"
 #include "fixtures/ImprimirQt.h"
+#include "fixtures/Captura.h"
+#include "platform/forms/DateTimePicker.h"
 #include "platform/forms/Edit.h"
 #include "platform/forms/Form.h"
 
@@ -90,6 +94,57 @@ TEST_F(GanchosEstilo, TheRuleOfTheEditBackground) {
   EXPECT_EQ(ColorFondoEdicion(true, true), clBtnFace);
   EXPECT_EQ(ColorFondoEdicion(false, false), clBtnFace);
   EXPECT_EQ(ColorFondoEdicion(false, true), clBtnFace);
+}
+
+TEST_F(GanchosEstilo, DateTimePickersKeepTheirOwnFrameAndBackgroundUnlessFocusedOrWithoutFrame) {
+  auto* selector = new TwwDBDateTimePicker(&forma);
+  selector->SetParent(&forma);
+  selector->SetBounds(8, 8, 160, 23);
+  selector->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+  selector->SetDateTime(QDateTime(QDate(2026, 12, 11), QTime(0, 0)));
+  selector->SetColor(clRed);
+  auto* otra = new TEdit(&forma);
+  otra->SetParent(&forma);
+  otra->SetTop(40);
+  forma.show();
+  forma.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&forma));
+  const QColor ventana = ColorToQColor(clWindow);
+  const QColor propio(Qt::red);
+  // The background above the text, and the middle of the top edge.
+  const auto fondo = [&] { return selector->grab().toImage().pixelColor(selector->width() / 2, 4); };
+  const auto borde = [&] { return selector->grab().toImage().pixelColor(selector->width() / 2, 0); };
+  struct Caso {
+    const char* Nombre;
+    bool Marco, Foco;
+    TFormBorderStyle Borde;
+    QColor Fondo;
+    bool BordeDelEstilo;
+  };
+  const Caso casos[] = {
+      {"SinMarco", false, false, bsSingle, ventana, true},
+      {"SinMarcoNiBorde", false, false, bsNone, ventana, false},
+      {"ConMarco", true, false, bsSingle, propio, false},
+      {"ConMarcoEnfocado", true, true, bsSingle, ventana, false},
+  };
+  QColor bordeDelEstilo;
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.Nombre);
+    selector->SetFrameEnabled(caso.Marco);
+    selector->SetBorderStyle(caso.Borde);
+    if (caso.Foco)
+      selector->setFocus();
+    else
+      otra->setFocus();
+    EXPECT_EQ(TStyleEngine::HookFor(*selector)->PaintBorder(*selector), caso.BordeDelEstilo);
+    EXPECT_EQ(fondo(), caso.Fondo);
+    // The edge shows the style's border, the picker's own frame, or nothing of either.
+    if (caso.BordeDelEstilo) bordeDelEstilo = borde();
+    EXPECT_EQ(borde() == bordeDelEstilo, caso.BordeDelEstilo);
+    EXPECT_EQ(borde().rgb() == selector->palette().color(QPalette::Mid).rgb(), caso.Marco && !caso.Foco);
+    Capturar(*selector, QStringLiteral("Fecha") + caso.Nombre);
+  }
+  EXPECT_NE(dynamic_cast<const TQovDateTimeEditStyleHook*>(TStyleEngine::HookFor(*selector)), nullptr);
 }
 
 }  // namespace
