@@ -108,7 +108,9 @@ class TParvenkoFrm : public TForm, public IqovFirebirdProcCaller {
 
   // The conversion run and its parts (ParvenkoFrmConversion.cpp).
   void ConvertirBasesDatos();
-  void VerificarUsuariosConectados();
+  // The pre-check: raises when a database has other users; a company that cannot be opened is deselected,
+  // and their number is returned.
+  int VerificarUsuariosConectados();
   // Converts Config or one company; the expected failures are logged and counted. Skips a database found
   // already in ODS 12, which a run cancelled after its conversion leaves selected.
   void ConvertirBD(const QString& ANombre, bool AEsConfig, int& AConvertidas, int& AFallidas);

@@ -5,6 +5,7 @@
 #include "controls/grids/DBGridDetalleQov.h"
 #include "core/engine/ExcepcionesConverBD.h"
 #include "platform/data/MemTable.h"
+#include "platform/fbclient/FbError.h"
 #include "platform/forms/Application.h"
 #include "platform/forms/Edit.h"
 #include "platform/forms/Memo.h"
@@ -61,9 +62,8 @@ void TParvenkoFrm::ConvertirBasesDatos() {
   try {
     PublicarSeleccion();
     FFirebirdProc->ChecarGbakActual(edtGbak->Text());
-    VerificarUsuariosConectados();
+    int fallidas = VerificarUsuariosConectados();
     int convertidas = 0;
-    int fallidas = 0;
     ConvertirBD(QStringLiteral("Config"), true, convertidas, fallidas);
     ChecarCancelacion();
     for (tblBasesDatos->First(); !tblBasesDatos->Eof(); tblBasesDatos->Next()) {
@@ -127,8 +127,9 @@ void TParvenkoFrm::ConvertirBD(const QString& ANombre, bool AEsConfig, int& ACon
   }
 }
 
-void TParvenkoFrm::VerificarUsuariosConectados() {
+int TParvenkoFrm::VerificarUsuariosConectados() {
   int bloqueadas = 0;
+  int omitidas = 0;
   Log(TqovFirebirdProc::GetDelim());
   Log(QStringLiteral("Verificando que no haya usuarios conectados"));
   Log(TqovFirebirdProc::GetDelim());
@@ -158,6 +159,14 @@ void TParvenkoFrm::VerificarUsuariosConectados() {
             QStringLiteral(" tiene usuarios conectados, no es posible convertirla: "));
         Log(e.Message());
         ++bloqueadas;
+      } catch (const EFbError& e) {
+        // A company that cannot be opened at all (missing, unreadable, damaged) is left out; the others go on.
+        Log(QStringLiteral("  La empresa ") + nombre +
+            QStringLiteral(" no se puede abrir, se deja fuera de la conversión: ") + e.Message());
+        tblBasesDatos->Edit();
+        tblBasesDatosSELECCIONADO->SetAsString(QStringLiteral("N"));
+        tblBasesDatos->Post();
+        ++omitidas;
       }
     }
     ChecarCancelacion();
@@ -170,6 +179,7 @@ void TParvenkoFrm::VerificarUsuariosConectados() {
     Log(Blanco);
     throw TqovExceptionValidaInicialSesiones(QString());
   }
+  return omitidas;
 }
 
 void TParvenkoFrm::LogResumen(int AConvertidas, int AFallidas) {

@@ -32,18 +32,27 @@ CommandLine& AgregarGbak(CommandLine& AParametros, const QString& AUsuario, cons
       .Citado(AReporte);
 }
 
-// What tells one file from another at a path: a regular file's device and inode.
+// What tells one file from another at a path, and one writing of it from the next: a regular file's
+// device, inode, size and time of change.
 struct TIdentidadArchivo {
   bool EsArchivo = false;
   dev_t Dispositivo = 0;
   ino_t Nodo = 0;
-  bool operator==(const TIdentidadArchivo&) const = default;
+  off_t Tamano = 0;
+  timespec Cambio{};
+  bool MismoArchivo(const TIdentidadArchivo& AOtro) const {
+    return EsArchivo == AOtro.EsArchivo && Dispositivo == AOtro.Dispositivo && Nodo == AOtro.Nodo;
+  }
+  bool MismoContenido(const TIdentidadArchivo& AOtro) const {
+    return MismoArchivo(AOtro) && Tamano == AOtro.Tamano && Cambio.tv_sec == AOtro.Cambio.tv_sec &&
+           Cambio.tv_nsec == AOtro.Cambio.tv_nsec;
+  }
 };
 
 TIdentidadArchivo IdentidadArchivo(const QString& ARuta) {
   struct stat datos {};
   if (lstat(QFile::encodeName(ARuta).constData(), &datos) != 0 || !S_ISREG(datos.st_mode)) return {};
-  return {true, datos.st_dev, datos.st_ino};
+  return {true, datos.st_dev, datos.st_ino, datos.st_size, datos.st_mtim};
 }
 
 // Appends the tool's output, kept in ASalida, to its report (made when the tool wrote none), and removes
@@ -139,8 +148,12 @@ void TqovFirebirdProc::RespaldarEnVersionActual(IqovFirebirdProcCaller& ACaller,
                  : QStringLiteral("Ocurrió un error al respaldar la empresa. Consulte el archivo '")) +
       reporte + ColaConsulteLog;
   const QString rutaReporte = RutaReporte(reporte);
+  const TIdentidadArchivo anterior = IdentidadArchivo(ARutaDestino);
   EjecutarGbak(ACaller, ARutaGbak, ParametrosRespaldo(ARutaBD, ARutaDestino, ADBUser, ADBPass, AServer, rutaReporte),
                rutaReporte, error);
+  // A gbak that ends well without writing (a wrong program at its path) leaves no backup, or an earlier run's.
+  const TIdentidadArchivo escrito = IdentidadArchivo(ARutaDestino);
+  if (!escrito.EsArchivo || escrito.Tamano == 0 || escrito.MismoContenido(anterior)) throw TqovExceptionGbak(error);
   ACaller.Log(AEsConfig ? QStringLiteral("Se respaldó la base de datos Config correctamente.")
                         : QStringLiteral("Se respaldó la empresa ") + ANombreBD + QStringLiteral(" correctamente."));
 }
@@ -164,7 +177,7 @@ void TqovFirebirdProc::RestaurarRespaldoEnFB30(IqovFirebirdProcCaller& ACaller, 
                  error);
   } catch (const TqovExceptionGbak&) {
     const TIdentidadArchivo despues = IdentidadArchivo(ARutaDestino);
-    if (despues.EsArchivo && !(despues == anterior)) QFile::remove(ARutaDestino);
+    if (despues.EsArchivo && !despues.MismoArchivo(anterior)) QFile::remove(ARutaDestino);
     throw;
   }
   ACaller.Log(AEsConfig ? QStringLiteral("Conversión de base de datos Config exitosa.")

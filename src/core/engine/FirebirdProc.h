@@ -110,8 +110,8 @@ class TqovFirebirdProc {
   // Converts the database ANombreBD of the data folder ARutaConexion ("Config" in its System folder when
   // AEsConfig) to ODS 12: backup, restore, the old file into the archive and the new one in its place.
   // Returns normally when it is converted, or when the operator cancelled after the backup. A name that is
-  // no plain file name, and a new file that would replace another company's database, stop it before
-  // anything changes; a user attached, or a change committed, after the backup stops it before the archive
+  // no plain file name, an archived original there already (never replaced), and a new file that would
+  // replace another company's database, stop it before anything changes; a user attached, or a change committed, after the backup stops it before the archive
   // with TqovExceptionBDUsuariosConectados.
   void MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion, const QString& ANombreBD,
                 const QString& ADBUser, const QString& ADBPass, const QString& ARutaGBakActual, const QString& AServer,

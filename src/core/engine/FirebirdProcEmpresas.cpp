@@ -36,6 +36,8 @@ void TqovFirebirdProc::ObtenerEmpresasConfig(IqovFirebirdProcCaller& ACaller, TM
     if (!EsNombreDeArchivo(nombre))
       ACaller.Log(QStringLiteral("La empresa '") + nombre +
                   QStringLiteral("' no se puede convertir: su nombre no es un nombre de archivo válido."));
+    else if (const QString ruta = JoinPath(ARutaConexion, nombre + QStringLiteral(".fdb")); IsSymLink(ruta))
+      ACaller.Log(MotivoEnlace(QStringLiteral("la empresa ") + nombre, ruta));
     else if (!EsODS12(ACaller, JoinPath(ARutaConexion, nombre + QStringLiteral(".fdb")), nombre))
       pendientes << nombre;
   }

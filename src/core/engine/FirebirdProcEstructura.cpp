@@ -1,5 +1,6 @@
 #include <QLocale>
 #include <QSaveFile>
+#include <QScopeGuard>
 
 #include "core/engine/ExcepcionesConverBD.h"
 #include "core/engine/FirebirdProc.h"
@@ -34,13 +35,16 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
       QStringLiteral("Se han detectado problemas al validar la estructura de la base de datos. Consulte el archivo '") +
       reporte + ColaConsulteLog;
 
-  // A fresh scratch folder for the database that the replay creates.
+  // The database that the replay creates goes into a folder of this check's own, new and closed to others:
+  // a fixed name in a shared temporary folder could be a link that someone planted, which its removal would
+  // follow. The folder goes when the check ends, whatever its outcome.
   const QString archivoBD = ExtractFileName(ARutaBD);
-  const QString carpetaTemporal = JoinPath(TempFolder(), QStringLiteral("QovTemporalConversion"));
+  const QString carpetaTemporal = CreatePrivateDir(TempFolder(), QStringLiteral("QovTemporalConversion."));
+  if (carpetaTemporal.isEmpty())
+    throw EFileError(QStringLiteral("No se puede crear una carpeta en \"%1\".").arg(TempFolder()));
+  const auto borrarAlTerminar = qScopeGuard([&carpetaTemporal] { DeleteTree(carpetaTemporal); });
   const QString bdTemporal = JoinPath(
       carpetaTemporal, QStringLiteral("qov_val_") + QLocale().toLower(archivoBD).remove(QStringLiteral(".fdb")));
-  DeleteTree(carpetaTemporal);
-  CreateDir(carpetaTemporal);
 
   const QString script = RutaReporte(NombreLibreEnLog(
       QString(archivoBD).remove(QStringLiteral(".fdb"), Qt::CaseInsensitive) + QStringLiteral("_metadata"),
@@ -83,6 +87,5 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
                                        .Opciones(QStringLiteral(" -password "))
                                        .Valor(ADBPass);
   const int codigo = EjecutarProcesoYEsperar({FRutaIsqlFb3, reproduccion.Argumentos(), {}, rutaReporte, true}, proceso);
-  DeleteTree(carpetaTemporal);
   if (codigo != 0) throw Exception(errorEstructura);
 }

@@ -38,6 +38,37 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
   if (!EsNombreDeArchivo(ANombreBD))
     throw TqovExceptionOperacionesArchivo(QStringLiteral("No es posible convertir la empresa '") + ANombreBD +
                                           QStringLiteral("': su nombre no es un nombre de archivo válido."));
+  // Config lives in the System folders of the data folder, of the archive and of the backups.
+  const QString sub = AEsConfig ? QStringLiteral("System") : QString();
+  const auto en = [&sub](const QString& ACarpeta) { return sub.isEmpty() ? ACarpeta : JoinPath(ACarpeta, sub); };
+  const QString archivo = JoinPath(ARutaConexion, QStringLiteral("ArchivarBDAnterior2019"));
+  const QString respaldos = JoinPath(ARutaConexion, QStringLiteral("Respaldos"));
+  const QString origen = JoinPath(en(ARutaConexion), ANombreBD + QStringLiteral(".fdb"));
+  const QString nueva = JoinPath(en(ARutaConexion), ANombreBD + QStringLiteral("_ODS12.fdb"));
+  const QString carpetaArchivo = en(archivo);
+  const QString archivada = JoinPath(carpetaArchivo, ANombreBD + QStringLiteral(".fdb"));
+  const QString respaldo = JoinPath(en(respaldos), ANombreBD + QStringLiteral("_MIGRACION_2019.fbk"));
+  const QString laBase =
+      AEsConfig ? QStringLiteral("la base de datos Config") : QStringLiteral("la empresa ") + ANombreBD;
+
+  if (IsSymLink(origen)) throw TqovExceptionOperacionesArchivo(MotivoEnlace(laBase, origen));
+  // An archived file that is the source itself under a second name is what a run stopped between archiving
+  // and putting the new file in place leaves: the source still holds the database, so the second name goes
+  // and the conversion starts again.
+  if (SameFile(archivada, origen)) {
+    if (!QFile::remove(archivada))
+      throw TqovExceptionOperacionesArchivo(QStringLiteral("Ocurrió un error al archivar la base de datos actual."));
+    ACaller.Log(QStringLiteral("Una conversión anterior de ") + laBase +
+                QStringLiteral(" se interrumpió antes de poner la base de datos convertida en su lugar; la base de "
+                               "datos original sigue en '") +
+                origen + QStringLiteral("' y se vuelve a convertir."));
+  }
+  // The archived original may be the only copy of the database in its old structure: never replaced.
+  if (PathTaken(archivada))
+    throw TqovExceptionOperacionesArchivo(
+        QStringLiteral("No es posible convertir ") + laBase + QStringLiteral(": ya hay una base de datos archivada en '") +
+        archivada +
+        QStringLiteral("', que no se reemplaza. Si se desea volver a convertir, mueva ese archivo a otra carpeta."));
   // The restore replaces a file of the new file's name: never another company's database.
   if (!AEsConfig && FileExists(JoinPath(ARutaConexion, ANombreBD + QStringLiteral("_ODS12.fdb")))) {
     TCallerSilencioso silencioso;
@@ -49,8 +80,6 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
                                                            "empresa ") +
                                             otra + QStringLiteral("."));
   }
-  const QString archivo = JoinPath(ARutaConexion, QStringLiteral("ArchivarBDAnterior2019"));
-  const QString respaldos = JoinPath(ARutaConexion, QStringLiteral("Respaldos"));
   AsegurarCarpeta(archivo, QStringLiteral("Ocurrió un error al crear la carpeta en donde se van a respaldar las "
                                           "bases de datos anteriores."));
   AsegurarCarpeta(FLogPath, QStringLiteral("Ocurrió un error al crear la carpeta de logs."));
@@ -60,14 +89,6 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
   ACaller.Log(AEsConfig ? QStringLiteral("Convirtiendo base de datos Config")
                         : QStringLiteral("Convirtiendo empresa ") + ANombreBD);
   ACaller.Log(GetDelim());
-  // Config lives in the System folders of the data folder, of the archive and of the backups.
-  const QString sub = AEsConfig ? QStringLiteral("System") : QString();
-  const auto en = [&sub](const QString& ACarpeta) { return sub.isEmpty() ? ACarpeta : JoinPath(ACarpeta, sub); };
-  const QString origen = JoinPath(en(ARutaConexion), ANombreBD + QStringLiteral(".fdb"));
-  const QString nueva = JoinPath(en(ARutaConexion), ANombreBD + QStringLiteral("_ODS12.fdb"));
-  const QString carpetaArchivo = en(archivo);
-  const QString archivada = JoinPath(carpetaArchivo, ANombreBD + QStringLiteral(".fdb"));
-  const QString respaldo = JoinPath(en(respaldos), ANombreBD + QStringLiteral("_MIGRACION_2019.fbk"));
   if (AEsConfig)
     AsegurarCarpeta(en(respaldos), QStringLiteral("Ocurrió un error al crear la carpeta en donde se va a respaldar la "
                                                   "base de datos de Config."));
@@ -105,23 +126,35 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
     throw;
   }
   ACaller.OcultarAnimacionAvance();
+  // The suite's server must open the new database as it opened the old one, and nobody else more.
+  if (!CopyOwnerAndMode(origen, nueva))
+    throw TqovExceptionOperacionesArchivo(QStringLiteral(
+        "Ocurrió un error al dar a la base de datos con formato ODS 12.0 el dueño y los permisos de la anterior."));
 
   const TConexionRevision::TRevision alArchivar = vigilancia.Revisar();
   vigilancia.Cerrar();
-  InformarUsuarios(alArchivar.Usuarios);
-  if (alArchivar.Transaccion != alRespaldar.Transaccion + 2)
-    throw TqovExceptionBDUsuariosConectados(
-        QStringLiteral("Otro usuario usó la base de datos después de que se respaldó; la conversión se debe repetir "
-                       "sin usuarios conectados.\n\r"));
+  try {
+    InformarUsuarios(alArchivar.Usuarios);
+    if (alArchivar.Transaccion != alRespaldar.Transaccion + 2)
+      throw TqovExceptionBDUsuariosConectados(
+          QStringLiteral("Otro usuario usó la base de datos después de que se respaldó; la conversión se debe repetir "
+                         "sin usuarios conectados.\n\r"));
+  } catch (const TqovExceptionBDUsuariosConectados&) {
+    QFile::remove(nueva);  // the restore's file lacks what the others did: it is of no use
+    throw;
+  }
 
   AsegurarCarpeta(
       carpetaArchivo,
       QStringLiteral("Ocurrió un error al crear la carpeta en donde se va a archivar la base de datos anterior."));
   EscribirLeame(JoinPath(archivo, QStringLiteral("leame.txt")));
-  QFile::remove(archivada);  // an earlier conversion's copy; the move below tells whether the place is free
-  if (!MoveFileNoReplace(origen, archivada))
+  // The old file takes its archived name beside its own, and only then does the new file take its name in one
+  // step: at no instant is there no database under the source's name, whatever stops the run.
+  if (!SyncToDisk(nueva) || !KeepCopyNoReplace(origen, archivada))
     throw TqovExceptionOperacionesArchivo(QStringLiteral("Ocurrió un error al archivar la base de datos actual."));
-  if (!MoveFileNoReplace(nueva, origen))
+  if (!ReplaceFileAtomically(nueva, origen)) {
+    QFile::remove(archivada);  // the source keeps the old database; the archived name was this run's own
     throw TqovExceptionOperacionesArchivo(
         QStringLiteral("Ocurrió un error al renombrar el la base de datos con formato ODS 12.0."));
+  }
 }

@@ -2,12 +2,14 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/rtl/Exception.h"
 
@@ -39,22 +41,101 @@ bool PathTaken(const QString& APath) {
 
 bool DirectoryExists(const QString& APath) { return QFileInfo(APath).isDir(); }
 
+bool IsSymLink(const QString& APath) {
+  struct stat datos {};
+  return lstat(QFile::encodeName(APath).constData(), &datos) == 0 && S_ISLNK(datos.st_mode);
+}
+
 bool CreateDir(const QString& APath) { return QDir().mkdir(APath); }
 
-bool MoveFileNoReplace(const QString& AFrom, const QString& ATo) {
-  const QByteArray desde = QFile::encodeName(AFrom);
+bool SyncToDisk(const QString& APath) {
+  const int descriptor = open(QFile::encodeName(APath).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (descriptor < 0) return false;
+  const bool hecho = fsync(descriptor) == 0;
+  return close(descriptor) == 0 && hecho;
+}
+
+bool SameFile(const QString& AOne, const QString& AOther) {
+  struct stat uno {};
+  struct stat otro {};
+  return lstat(QFile::encodeName(AOne).constData(), &uno) == 0 &&
+         lstat(QFile::encodeName(AOther).constData(), &otro) == 0 && uno.st_dev == otro.st_dev &&
+         uno.st_ino == otro.st_ino;
+}
+
+bool CopyOwnerAndMode(const QString& AFrom, const QString& ATo) {
+  struct stat datos {};
+  struct stat destino {};
   const QByteArray hacia = QFile::encodeName(ATo);
-  if (renameat2(AT_FDCWD, desde.constData(), AT_FDCWD, hacia.constData(), RENAME_NOREPLACE) == 0) return true;
-  if (errno != EXDEV) return false;
-  // Between file systems: a copy (which never replaces), then the original goes; a copy whose original
-  // cannot go is taken back, so the file stays in one place only.
-  if (!QFile::copy(AFrom, ATo)) return false;
-  if (QFile::remove(AFrom)) return true;
+  if (lstat(QFile::encodeName(AFrom).constData(), &datos) != 0 || lstat(hacia.constData(), &destino) != 0)
+    return false;
+  // Only what differs is changed.
+  if (geteuid() == 0 && (destino.st_uid != datos.st_uid || destino.st_gid != datos.st_gid) &&
+      lchown(hacia.constData(), datos.st_uid, datos.st_gid) != 0)
+    return false;
+  if (lstat(hacia.constData(), &destino) != 0) return false;
+  return (destino.st_mode & 07777) == (datos.st_mode & 07777) ||
+         fchmodat(AT_FDCWD, hacia.constData(), datos.st_mode & 07777, 0) == 0;
+}
+
+namespace {
+
+QString FolderOf(const QString& APath) { return QFileInfo(APath).absolutePath(); }
+
+// Copies AFrom under a passing name in ATo's folder, flushes the copy, then gives it the name ATo.
+bool CopyNoReplace(const QString& AFrom, const QString& ATo) {
+  QFile origen(AFrom);
+  if (!origen.open(QIODevice::ReadOnly)) return false;
+  QByteArray plantilla = QFile::encodeName(ATo + QStringLiteral(".copiando.XXXXXX"));
+  const int descriptor = mkostemp(plantilla.data(), O_CLOEXEC);
+  if (descriptor < 0) return false;
+  QFile copia;
+  bool hecho = copia.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle);
+  while (hecho && !origen.atEnd()) {
+    const QByteArray bloque = origen.read(1 << 20);
+    hecho = !bloque.isEmpty() && copia.write(bloque) == bloque.size();
+  }
+  hecho = hecho && copia.flush() && fsync(descriptor) == 0;
+  copia.close();
+  hecho = hecho && renameat2(AT_FDCWD, plantilla.constData(), AT_FDCWD, QFile::encodeName(ATo).constData(),
+                             RENAME_NOREPLACE) == 0;
+  if (!hecho) unlink(plantilla.constData());
+  return hecho;
+}
+
+}  // namespace
+
+bool KeepCopyNoReplace(const QString& AFrom, const QString& ATo) {
+  if (link(QFile::encodeName(AFrom).constData(), QFile::encodeName(ATo).constData()) != 0) {
+    const bool sinEnlace = errno == EXDEV || errno == EPERM || errno == EMLINK || errno == EOPNOTSUPP;
+    if (!sinEnlace || !CopyNoReplace(AFrom, ATo)) return false;
+  }
+  if (SyncToDisk(ATo) && SyncToDisk(FolderOf(ATo))) return true;
   QFile::remove(ATo);
   return false;
 }
 
-bool DeleteTree(const QString& APath) { return QDir(APath).removeRecursively(); }
+bool ReplaceFileAtomically(const QString& AFrom, const QString& ATo) {
+  if (rename(QFile::encodeName(AFrom).constData(), QFile::encodeName(ATo).constData()) != 0) return false;
+  // The move is made: a folder that cannot be flushed now changes nothing of that.
+  SyncToDisk(FolderOf(ATo));
+  return true;
+}
+
+bool DeleteTree(const QString& APath) {
+  // QDir follows a link at its top and would empty the folder it points at; inside, it removes links as links.
+  struct stat datos {};
+  const QByteArray ruta = QFile::encodeName(APath);
+  if (lstat(ruta.constData(), &datos) != 0) return errno == ENOENT;
+  if (!S_ISDIR(datos.st_mode)) return unlink(ruta.constData()) == 0;
+  return QDir(APath).removeRecursively();
+}
+
+QString CreatePrivateDir(const QString& AParent, const QString& APrefix) {
+  QByteArray plantilla = QFile::encodeName(JoinPath(AParent, APrefix + QStringLiteral("XXXXXX")));
+  if (mkdtemp(plantilla.data()) == nullptr) return {};
+  return QFile::decodeName(plantilla);
+}
 
 void DeleteFileOrRaise(const QString& APath) {
   QFile archivo(APath);

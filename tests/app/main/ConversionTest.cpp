@@ -132,6 +132,34 @@ TEST_F(Conversion, ACompanyWhoseRestoreFailsAndCannotBeCheckedIsCountedAndTheRun
   EXPECT_EQ(HuellaDatos(datos.Empresa("COMERCIAL SUR")), original);
 }
 
+// A company that cannot be opened at all is left out, named with the server's words, and counted as not
+// converted; the others are converted.
+TEST_F(Conversion, ACompanyThatCannotBeOpenedIsLeftOutAndTheRunGoesOn) {
+  ConfigConvertida();
+  Mostrar();
+  QFile danada(datos.Empresa("COMERCIAL SUR"));
+  ASSERT_TRUE(danada.open(QIODevice::WriteOnly));
+  danada.write(QByteArray(8192, 'x'));
+  danada.close();
+  QFile::remove(datos.Empresa("ZAPATERIA"));
+  Convertir();
+  const QStringList registro = Registro();
+  const QStringList inicio = Verificacion({}).mid(0, 3);
+  ASSERT_GT(registro.size(), 12);
+  EXPECT_EQ(registro.mid(0, 4), inicio + QStringList{"+ COMERCIAL SUR"});
+  EXPECT_TRUE(registro[4].startsWith("  La empresa COMERCIAL SUR no se puede abrir, se deja fuera de la conversión: "))
+      << registro[4].toStdString();
+  EXPECT_GT(registro[4].size(), 80);  // the server's own words follow
+  EXPECT_EQ(registro.mid(5, 3), Verificacion({"EMPRESA1"}).mid(3, 2) + QStringList{"+ ZAPATERIA"});
+  EXPECT_TRUE(registro[8].startsWith("  La empresa ZAPATERIA no se puede abrir, se deja fuera de la conversión: "));
+  EXPECT_EQ(registro.mid(9),
+            QStringList{" "} + EmpresaConvertida("EMPRESA1") +
+                Resumen({"El proceso de conversión terminó con algunos errores.",
+                         "Se convirtió correctamente 1 base de datos.", "No fue posible convertir 2 bases de datos."}));
+  EXPECT_TRUE(QFileInfo::exists(Archivo("EMPRESA1.fdb")));
+  EXPECT_FALSE(QFileInfo::exists(Archivo("COMERCIAL SUR.fdb")));
+}
+
 TEST_F(Conversion, ConfigConvertedAndNothingSelectedGivesAnEmptySummaryAndReloads) {
   ConfigConvertida();
   Mostrar();

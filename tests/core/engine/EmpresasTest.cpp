@@ -164,4 +164,22 @@ TEST_F(Empresas, ANameThatIsNoPlainFileNameIsLeftOutWithAMessage) {
       "La empresa '../fuera' no se puede convertir: su nombre no es un nombre de archivo válido."));
 }
 
+// A company whose file is a link, relative or absolute, is left out with a message naming it; the others
+// are listed.
+TEST_F(Empresas, ACompanyWhoseFileIsALinkIsLeftOutWithAMessage) {
+  const QString fuera = carpeta.Raiz() + "/fuera.fdb";
+  ASSERT_TRUE(QFile::rename(datos.Empresa("EMPRESA1"), fuera));
+  ASSERT_TRUE(QFile::link(fuera, datos.Empresa("EMPRESA1")));
+  ASSERT_TRUE(QFile::rename(datos.Empresa("ZAPATERIA"), datos.Ruta() + "zapateria real.fdb"));
+  ASSERT_TRUE(QFile::link("zapateria real.fdb", datos.Empresa("ZAPATERIA")));
+  Listar();
+  EXPECT_EQ(Filas(), QStringList{"COMERCIAL SUR:S"});
+  for (const QString& nombre : {QString("EMPRESA1"), QString("ZAPATERIA")})
+    EXPECT_TRUE(caller.Mensajes.contains("No es posible convertir la empresa " + nombre + ": su archivo '" +
+                                         datos.Empresa(nombre) +
+                                         "' es un enlace simbólico. Ponga en su lugar el archivo de la base de datos "
+                                         "y vuelva a intentarlo."))
+        << caller.Mensajes.join("|").toStdString();
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <typeinfo>
 
@@ -28,8 +29,22 @@ class Estructura : public ::testing::Test {
   }
   void TearDown() override { ServidorFirebirdActual.clear(); }
 
-  QString CarpetaTemporal() const { return carpeta.Temporal() + QStringLiteral("/QovTemporalConversion"); }
+  // What the check left in the temporary folder.
+  QStringList Temporales() const { return QDir(carpeta.Temporal()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System); }
   QString Script() const { return carpeta.Log() + QStringLiteral("/EMPRESA1_metadata.sql"); }
+  // A link under the scratch folder's old fixed name, pointing at another data folder.
+  void PlantarEnlace() const {
+    ASSERT_TRUE(QDir().mkpath(Otros()));
+    ASSERT_TRUE(QFile(Otros() + QStringLiteral("/EMPRESA2.FDB")).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QFile::link(Otros(), carpeta.Temporal() + QStringLiteral("/QovTemporalConversion")));
+  }
+  // The link is still there, and the folder it points at keeps its file.
+  void EnlaceIntacto() const {
+    EXPECT_EQ(Temporales(), QStringList{QStringLiteral("QovTemporalConversion")});
+    EXPECT_TRUE(QFileInfo(carpeta.Temporal() + QStringLiteral("/QovTemporalConversion")).isSymLink());
+    EXPECT_TRUE(QFile::exists(Otros() + QStringLiteral("/EMPRESA2.FDB")));
+  }
+  QString Otros() const { return carpeta.Raiz() + QStringLiteral("/otros datos"); }
   QString Anterior() const { return carpeta.Raiz() + QStringLiteral("/firebird anterior"); }
 
   // The one report of the check in the log folder.
@@ -77,12 +92,15 @@ TEST_F(Estructura, MetadataThatReplaysCleanly) {
   const QStringList script = LoadAnsiLines(Script());
   ASSERT_GT(script.size(), 3);
   EXPECT_EQ(script[1], QStringLiteral("SET SQL DIALECT 3; "));
-  EXPECT_EQ(script[2],
-            QStringLiteral("CREATE DATABASE '%1/qov_val_empresa1' PAGE_SIZE 8192 DEFAULT CHARACTER SET NONE;")
-                .arg(CarpetaTemporal()));
+  EXPECT_TRUE(QRegularExpression(QStringLiteral("^CREATE DATABASE '%1/QovTemporalConversion\\.\\w{6}/qov_val_empresa1' "
+                                                "PAGE_SIZE 8192 DEFAULT CHARACTER SET NONE;$")
+                                     .arg(QRegularExpression::escape(carpeta.Temporal())))
+                  .match(script[2])
+                  .hasMatch())
+      << script[2].toStdString();
   EXPECT_TRUE(script.join('\n').contains(QStringLiteral("CREATE TABLE CLIENTES")));
   Reporte();
-  EXPECT_FALSE(QFile::exists(CarpetaTemporal()));
+  EXPECT_EQ(Temporales(), QStringList());
 }
 
 TEST_F(Estructura, MetadataThatFirebird3Refuses) {
@@ -97,13 +115,13 @@ TEST_F(Estructura, MetadataThatFirebird3Refuses) {
   ASSERT_TRUE(salida.open(QIODevice::ReadOnly));
   EXPECT_TRUE(salida.readAll().contains("OFFSET"));
   EXPECT_TRUE(QFile::exists(Script()));
-  EXPECT_FALSE(QFile::exists(CarpetaTemporal()));
+  EXPECT_EQ(Temporales(), QStringList());
 }
 
-TEST_F(Estructura, AFailedExtractionKeepsItsOutputAndTheScratchFolder) {
-  // A leftover of an earlier check goes first.
-  QDir().mkpath(CarpetaTemporal());
-  QFile(CarpetaTemporal() + QStringLiteral("/sobrante")).open(QIODevice::WriteOnly);
+// The scratch folder is the check's own: a link planted under the old fixed name, pointing at a data folder,
+// is neither followed nor removed.
+TEST_F(Estructura, AFailedExtractionKeepsItsOutputAndFollowsNoPlantedLink) {
+  PlantarEnlace();
   // Written in capitals, the gbak path does not lead to an isql: gbak itself gets isql's parameters.
   const QString gbak =
       InstalarServidorAnterior(Anterior(), HerramientaFirebird3(QStringLiteral("isql")), QStringLiteral("GBAK"));
@@ -114,8 +132,13 @@ TEST_F(Estructura, AFailedExtractionKeepsItsOutputAndTheScratchFolder) {
   ASSERT_TRUE(salida.open(QIODevice::ReadOnly));
   EXPECT_TRUE(salida.readAll().contains("gbak"));
   EXPECT_FALSE(QFile::exists(Script()));
-  EXPECT_TRUE(QDir(CarpetaTemporal()).exists());
-  EXPECT_TRUE(QDir(CarpetaTemporal()).isEmpty());
+  EnlaceIntacto();
+}
+
+TEST_F(Estructura, AReplayThatFailsRemovesTheScratchFolderButNotAPlantedLink) {
+  PlantarEnlace();
+  Falla(InstalarServidorAnterior(Anterior(), HerramientaDePrueba(QStringLiteral("isql-anterior"))));
+  EnlaceIntacto();
 }
 
 TEST_F(Estructura, TheExtractionGoesThroughTheServerSignedInTo) {

@@ -1,3 +1,6 @@
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -116,19 +119,36 @@ TEST_F(MigrarBD, ConfigLivesInTheSystemFoldersButTheNoteInTheArchiveRoot) {
   EXPECT_EQ(avisos.Mensajes.last(), "Conversión de base de datos Config exitosa.");
 }
 
-TEST_F(MigrarBD, ASecondConversionReplacesTheArchivedCopyButNotTheNote) {
+// The archived original may be the only copy in the old structure: a second conversion, of the converted
+// file or of the old one copied back by hand, stops before anything changes.
+TEST_F(MigrarBD, ASecondConversionNeverReplacesTheArchivedOriginal) {
   Convertir("EMPRESA1");
+  const auto archivada = HuellaDatos(Archivo("EMPRESA1.fdb"));
+  for (const bool copiadaAMano : {false, true}) {
+    SCOPED_TRACE(copiadaAMano);
+    if (copiadaAMano) {
+      QFile::remove(datos.Empresa("EMPRESA1"));
+      QFile::copy(Archivo("EMPRESA1.fdb"), datos.Empresa("EMPRESA1"));
+    }
+    const QStringList antes = Contenido();
+    avisos.Mensajes.clear();
+    const QString mensaje = MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir("EMPRESA1"); });
+    EXPECT_EQ(mensaje, "No es posible convertir la empresa EMPRESA1: ya hay una base de datos archivada en '" +
+                           Archivo("EMPRESA1.fdb") +
+                           "', que no se reemplaza. Si se desea volver a convertir, mueva ese archivo a otra carpeta.");
+    EXPECT_EQ(Contenido(), antes);
+    EXPECT_EQ(HuellaDatos(Archivo("EMPRESA1.fdb")), archivada);
+    EXPECT_TRUE(avisos.Mensajes.isEmpty());
+  }
+  // Another company goes beside it, and the administrator's note stays as it was.
   QFile::remove(Archivo("leame.txt"));
   SaveAnsiLines(Archivo("leame.txt"), {"nota del administrador"});
-  // The old database copied back by hand, as the note says.
-  QFile::remove(datos.Empresa("EMPRESA1"));
-  QFile::copy(Archivo("EMPRESA1.fdb"), datos.Empresa("EMPRESA1"));
-  QFile::remove(Archivo("EMPRESA1.fdb"));
-  CarpetaDatos::CrearEmpresa(Archivo("EMPRESA1.fdb"), 3);  // an unrelated file in the way
-  const auto actual = HuellaDatos(datos.Empresa("EMPRESA1"));
-  Convertir("EMPRESA1");
-  EXPECT_EQ(HuellaDatos(Archivo("EMPRESA1.fdb")), actual);
+  Convertir("ZAPATERIA");
   EXPECT_EQ(LoadAnsiLines(Archivo("leame.txt")), QStringList{"nota del administrador"});
+  // Config's archived original likewise.
+  Convertir("Config", true);
+  EXPECT_TRUE(MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir("Config", true); })
+                  .startsWith("No es posible convertir la base de datos Config: ya hay una base de datos archivada"));
 }
 
 TEST_F(MigrarBD, CancelledDuringTheBackupTheEngineStopsAfterIt) {
@@ -281,7 +301,9 @@ TEST_F(MigrarBD, AnArchiveThatCannotTakeTheOldFileLeavesItInPlaceWithTheNewOneBe
   EXPECT_FALSE(QFile::exists(Archivo("ZAPATERIA.fdb")));
 }
 
-TEST_F(MigrarBD, ANewFileThatCannotTakeTheOldNameStaysBesideTheArchivedOne) {
+// The new file takes the old one's name in one step, after the old file got its archived name beside it:
+// when that step fails, the old database is still where it was and the archive as it was.
+TEST_F(MigrarBD, ANewFileThatCannotTakeTheOldNameLeavesTheOldOneInPlace) {
   const QString nueva = datos.Ruta() + "EMPRESA1_ODS12.fdb";
   const auto original = HuellaDatos(datos.Empresa("EMPRESA1"));
   std::unique_ptr<Inmutable> fija;
@@ -291,9 +313,29 @@ TEST_F(MigrarBD, ANewFileThatCannotTakeTheOldNameStaysBesideTheArchivedOne) {
   const QString mensaje = MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir("EMPRESA1"); });
   fija.reset();
   EXPECT_EQ(mensaje, "Ocurrió un error al renombrar el la base de datos con formato ODS 12.0.");
-  EXPECT_FALSE(QFile::exists(datos.Empresa("EMPRESA1")));
-  EXPECT_EQ(HuellaDatos(Archivo("EMPRESA1.fdb")), original);
+  EXPECT_EQ(HuellaDatos(datos.Empresa("EMPRESA1")), original);
+  EXPECT_FALSE(QFileInfo::exists(Archivo("EMPRESA1.fdb")));
   EXPECT_TRUE(proc.EsODS12(avisos, nueva, "EMPRESA1"));
+}
+
+// A run stopped between the two steps (the old file under its archived name too, the new file beside it)
+// leaves no trace that stops the next run: it says what happened and converts again.
+TEST_F(MigrarBD, AnInterruptedSwapIsFinishedByTheNextRun) {
+  const auto original = HuellaDatos(datos.Empresa("EMPRESA1"));
+  QDir().mkpath(Archivo());
+  ASSERT_EQ(::link(QFile::encodeName(datos.Empresa("EMPRESA1")).constData(),
+                   QFile::encodeName(Archivo("EMPRESA1.fdb")).constData()),
+            0);
+  CarpetaDatos::CrearEmpresa(datos.Ruta() + "EMPRESA1_ODS12.fdb", 2, 8192);
+  Convertir("EMPRESA1");
+  EXPECT_TRUE(avisos.Mensajes.contains(
+      "Una conversión anterior de la empresa EMPRESA1 se interrumpió antes de poner la base de datos convertida en su "
+      "lugar; la base de datos original sigue en '" +
+      datos.Empresa("EMPRESA1") + "' y se vuelve a convertir."));
+  EXPECT_EQ(HuellaDatos(Archivo("EMPRESA1.fdb")), original);
+  EXPECT_EQ(HuellaDatos(datos.Empresa("EMPRESA1")), original);
+  EXPECT_TRUE(proc.EsODS12(avisos, datos.Empresa("EMPRESA1"), "EMPRESA1"));
+  EXPECT_FALSE(QFileInfo::exists(datos.Ruta() + "EMPRESA1_ODS12.fdb"));
 }
 
 TEST_F(MigrarBD, OnlyASourceOfMoreThanTwoBillionBytesIsWarnedAbout) {
@@ -350,7 +392,7 @@ TEST_F(MigrarBD, AUserWhoStaysAttachedAfterTheCheckStopsItBeforeTheArchive) {
     otra.reset();
     EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
     EXPECT_TRUE(QFile::exists(empresa));
-    EXPECT_EQ(QFile::exists(datos.Ruta() + "EMPRESA1_ODS12.fdb"), veces == 2);
+    EXPECT_EQ(Contenido().filter("ODS12"), QStringList());  // the restore's file, of no use, is gone
   }
 }
 
@@ -375,7 +417,7 @@ TEST_F(MigrarBD, AWriteCommittedAfterTheBackupIsNeverLost) {
   };
   EXPECT_THROW(Convertir("EMPRESA1"), TqovExceptionBDUsuariosConectados);
   EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
-  EXPECT_TRUE(QFile::exists(datos.Ruta() + "EMPRESA1_ODS12.fdb"));
+  EXPECT_EQ(Contenido().filter("ODS12"), QStringList());
   EXPECT_TRUE(ConsultarIsql(empresa, "SELECT NOMBRE FROM CLIENTES WHERE ID = 99;").contains("Escrito durante"));
 }
 
@@ -418,6 +460,41 @@ TEST_F(MigrarBD, ACompanyNameThatIsNoPlainFileNameIsRefused) {
   EXPECT_EQ(Contenido(), antes);
   EXPECT_EQ(QDir(carpeta.Raiz()).entryList({"fuera*"}, QDir::Files), QStringList{"fuera.fdb"});
   EXPECT_TRUE(avisos.Mensajes.isEmpty());
+}
+
+// A database file that is a link is not converted: nothing is backed up, archived or moved.
+TEST_F(MigrarBD, ADatabaseFileThatIsALinkIsNotConverted) {
+  const QString fuera = carpeta.Raiz() + "/fuera.fdb";
+  ASSERT_TRUE(QFile::rename(datos.Empresa("EMPRESA1"), fuera));
+  ASSERT_TRUE(QFile::link(fuera, datos.Empresa("EMPRESA1")));
+  ASSERT_TRUE(QFile::rename(datos.Config(), datos.Ruta() + "System/Config real.fdb"));
+  ASSERT_TRUE(QFile::link("Config real.fdb", datos.Config()));
+  const QStringList antes = Contenido();
+  EXPECT_EQ(MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir("EMPRESA1"); }),
+            "No es posible convertir la empresa EMPRESA1: su archivo '" + datos.Empresa("EMPRESA1") +
+                "' es un enlace simbólico. Ponga en su lugar el archivo de la base de datos y vuelva a intentarlo.");
+  EXPECT_TRUE(MensajeDeError<TqovExceptionOperacionesArchivo>([&] { Convertir("Config", true); })
+                  .startsWith("No es posible convertir la base de datos Config: su archivo '"));
+  EXPECT_EQ(Contenido(), antes);
+  EXPECT_TRUE(avisos.Avance.isEmpty());
+}
+
+// The converted database has the old one's owner, group and permissions, whatever the restore gave it.
+TEST_F(MigrarBD, TheNewDatabaseGetsTheOldOnesOwnerAndMode) {
+  const QByteArray empresa = QFile::encodeName(datos.Empresa("EMPRESA1"));
+  if (geteuid() == 0) {
+    ASSERT_EQ(chown(empresa.constData(), 1, 1), 0);
+  }
+  ASSERT_EQ(chmod(empresa.constData(), 0640), 0);
+  struct stat antes {};
+  ASSERT_EQ(stat(empresa.constData(), &antes), 0);
+  Convertir("EMPRESA1");
+  struct stat despues {};
+  ASSERT_EQ(stat(empresa.constData(), &despues), 0);
+  EXPECT_NE(despues.st_ino, antes.st_ino);
+  EXPECT_EQ(despues.st_mode & 07777, 0640u);
+  EXPECT_EQ(despues.st_uid, antes.st_uid);
+  EXPECT_EQ(despues.st_gid, antes.st_gid);
 }
 
 }  // namespace

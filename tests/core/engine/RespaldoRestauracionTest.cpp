@@ -164,6 +164,30 @@ TEST_F(RespaldoRestauracion, FailuresRaiseTheStepsErrorNamingItsReport) {
 
 namespace {
 
+// A program that ends well without writing a backup is no backup: neither with no file there, nor with an
+// empty one, nor with an earlier run's backup left in place.
+TEST_F(RespaldoRestauracion, AGbakThatWritesNoBackupFailsTheBackup) {
+  const QString bd = carpeta.Datos() + QStringLiteral("EMPRESA.fdb");
+  CrearBaseDatos(bd);
+  const QString respaldo = carpeta.Datos() + QStringLiteral("EMPRESA.fbk");
+  for (const QByteArray& anterior : {QByteArray(), QByteArray(""), QByteArray("respaldo de otra corrida")}) {
+    SCOPED_TRACE(anterior.isNull() ? "sin archivo" : anterior.constData());
+    QFile::remove(respaldo);
+    if (!anterior.isNull()) {
+      QFile archivo(respaldo);
+      ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+      archivo.write(anterior);
+    }
+    caller.Mensajes.clear();
+    const QString error = MensajeDeError<TqovExceptionGbak>([&] {
+      proc.RespaldarEnVersionActual(caller, bd, respaldo, "EMPRESA", QStringLiteral("/bin/true"), "SYSDBA",
+                                    ClaveSysdbaServidor(), false, "");
+    });
+    EXPECT_TRUE(error.startsWith("Ocurrió un error al respaldar la empresa. Consulte el archivo '")) << error.toStdString();
+    EXPECT_EQ(caller.Mensajes, QStringList{"Respaldando la empresa EMPRESA con la versión actual de Firebird..."});
+  }
+}
+
 TEST_F(RespaldoRestauracion, AFailedGbakLeavesItsOutputInTheReportAndNoPartialNewFile) {
   // A backup cut short: gbak creates the new file, then fails reading the backup.
   const QString bd = carpeta.Datos() + QStringLiteral("EMPRESA.fdb");

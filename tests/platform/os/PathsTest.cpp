@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "fixtures/ImprimirQt.h"
@@ -35,4 +38,69 @@ TEST(Paths, DeleteFileOrRaise) {
   EXPECT_NO_THROW(DeleteFileOrRaise(ruta));
   // A folder is not a file that can be deleted.
   EXPECT_THROW(DeleteFileOrRaise(carpeta.path()), EFileError);
+}
+
+// A link, at the top or inside, is removed as a link: the folder it points at keeps its files.
+TEST(Paths, DeleteTreeFollowsNoLink) {
+  QTemporaryDir carpeta;
+  const QString datos = carpeta.filePath(QStringLiteral("datos"));
+  ASSERT_TRUE(QDir().mkpath(datos));
+  ASSERT_TRUE(QFile(datos + QStringLiteral("/EMPRESA1.fdb")).open(QIODevice::WriteOnly));
+  const QString arbol = carpeta.filePath(QStringLiteral("arbol"));
+  ASSERT_TRUE(QDir().mkpath(arbol + QStringLiteral("/sub")));
+  ASSERT_TRUE(QFile::link(datos, arbol + QStringLiteral("/sub/enlace")));
+  const QString enlace = carpeta.filePath(QStringLiteral("enlace"));
+  ASSERT_TRUE(QFile::link(datos, enlace));
+
+  EXPECT_TRUE(DeleteTree(enlace));
+  EXPECT_TRUE(DeleteTree(arbol));
+  EXPECT_FALSE(QFileInfo::exists(arbol));
+  EXPECT_FALSE(QFileInfo(enlace).isSymLink());
+  EXPECT_TRUE(QFile::exists(datos + QStringLiteral("/EMPRESA1.fdb")));
+  EXPECT_TRUE(DeleteTree(carpeta.filePath(QStringLiteral("falta"))));
+}
+
+TEST(Paths, CreatePrivateDirMakesANewFolderOnlyItsOwnerMayEnter) {
+  QTemporaryDir carpeta;
+  const QString una = CreatePrivateDir(carpeta.path(), QStringLiteral("Qov."));
+  const QString otra = CreatePrivateDir(carpeta.path(), QStringLiteral("Qov."));
+  ASSERT_FALSE(una.isEmpty());
+  EXPECT_NE(una, otra);
+  EXPECT_TRUE(QFileInfo(una).fileName().startsWith(QStringLiteral("Qov.")));
+  struct stat datos {};
+  ASSERT_EQ(lstat(QFile::encodeName(una).constData(), &datos), 0);
+  EXPECT_TRUE(S_ISDIR(datos.st_mode));
+  EXPECT_EQ(datos.st_mode & 07777, 0700u);
+  EXPECT_TRUE(CreatePrivateDir(carpeta.filePath(QStringLiteral("falta")), QStringLiteral("Qov.")).isEmpty());
+}
+
+// A second name in the same file system, a copy across file systems (/dev/shm is one of its own); never over
+// a file that is there.
+TEST(Paths, KeepCopyNoReplaceLinksOrCopiesButNeverReplaces) {
+  QTemporaryDir carpeta;
+  QTemporaryDir otroSistema(QStringLiteral("/dev/shm/qov-XXXXXX"));
+  ASSERT_TRUE(otroSistema.isValid());
+  const QString origen = carpeta.filePath(QStringLiteral("EMPRESA1.fdb"));
+  QFile archivo(origen);
+  ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+  archivo.write(QByteArray(3 << 20, 'x') + "fin");
+  archivo.close();
+
+  const QString enlace = carpeta.filePath(QStringLiteral("archivada.fdb"));
+  ASSERT_TRUE(KeepCopyNoReplace(origen, enlace));
+  EXPECT_TRUE(SameFile(origen, enlace));
+  const QString copia = otroSistema.filePath(QStringLiteral("archivada.fdb"));
+  ASSERT_TRUE(KeepCopyNoReplace(origen, copia));
+  EXPECT_FALSE(SameFile(origen, copia));
+  QFile leida(copia);
+  ASSERT_TRUE(leida.open(QIODevice::ReadOnly));
+  EXPECT_EQ(leida.readAll(), QByteArray(3 << 20, 'x') + "fin");
+  EXPECT_EQ(QDir(otroSistema.path()).entryList(QDir::Files), QStringList{QStringLiteral("archivada.fdb")});
+
+  const QString ocupado = carpeta.filePath(QStringLiteral("ocupado.fdb"));
+  ASSERT_TRUE(QFile(ocupado).open(QIODevice::WriteOnly));
+  EXPECT_FALSE(KeepCopyNoReplace(origen, ocupado));
+  EXPECT_EQ(QFileInfo(ocupado).size(), 0);
+  EXPECT_FALSE(KeepCopyNoReplace(carpeta.filePath(QStringLiteral("falta.fdb")), copia + QStringLiteral("2")));
+  EXPECT_FALSE(QFileInfo::exists(copia + QStringLiteral("2")));
 }
