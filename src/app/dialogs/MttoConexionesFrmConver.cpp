@@ -11,6 +11,7 @@
 #include "platform/forms/ActnList.h"
 #include "platform/forms/ComboBox.h"
 #include "platform/forms/Label.h"
+#include "platform/rtl/Exception.h"
 
 namespace {
 
@@ -34,17 +35,15 @@ TqovDBEdit* NuevaEdicion(TForm& AForma, const char* ANombre, int ATop) {
   return edicion;
 }
 
+// Between a message and the reason that follows it.
+const QString SaltoDeLinea = QStringLiteral("\r\n");
+
 QString Entrecomillado(const QString& ANombre) { return QLatin1Char('"') + ANombre + QLatin1Char('"'); }
 
 // The folder ends with its separator: "/" when it holds one, else "\".
 QString ConSeparadorFinal(const QString& ACarpeta) {
   const QChar separador = ACarpeta.contains(QLatin1Char('/')) ? QLatin1Char('/') : QLatin1Char('\\');
   return ACarpeta.endsWith(separador) ? ACarpeta : ACarpeta + separador;
-}
-
-bool MismosDatos(const TDatosConexion& A, const TDatosConexion& B) {
-  return A.TipoAcceso == B.TipoAcceso && A.ServerName == B.ServerName && A.Protocolo == B.Protocolo &&
-         A.DirDatos == B.DirDatos;
 }
 
 }  // namespace
@@ -184,17 +183,9 @@ void TMttoConexionesFormConver::actnAceptarExecute(QObject* /*Sender*/) {
   FcmbxOutput->AddItem(nombre);
   FcmbxOutput->SetItemIndex(FcmbxOutput->ItemCount() - 1);
   FcmbxOutput->SelectAll();
-  // The list keeps a local profile without server, on TCP/IP, and gives a server back in its ":" form.
-  TDatosConexion datos;
-  datos.TipoAcceso = tipo;
-  if (tipo == taRemoto) {
-    datos.ServerName = QString(servidor).replace(QLatin1Char('/'), QLatin1Char(':'));
-    datos.Protocolo = protocolo;
-  }
-  datos.DirDatos = edtDirDatos->Text();
-  if (!Guardar(nombre, datos)) {
+  if (const QString razon = Guardar(); !razon.isEmpty()) {
     EliminarConexion(nombre);
-    return MostrarError(this, noRegistrada);
+    return MostrarError(this, noRegistrada + SaltoDeLinea + razon);
   }
   SetModalResult(mrOk);
 }
@@ -205,9 +196,9 @@ void TMttoConexionesFormConver::btnEliminarClick(QObject* /*Sender*/) {
                     true) != mrYes)
     return;
   EliminarConexion(nombre);
-  if (!Guardar(nombre, std::nullopt))
-    MostrarError(this,
-                 QStringLiteral("No es posible eliminar la conexión ") + Entrecomillado(nombre) + QStringLiteral("."));
+  if (const QString razon = Guardar(); !razon.isEmpty())
+    MostrarError(this, QStringLiteral("No es posible eliminar la conexión ") + Entrecomillado(nombre) +
+                           QStringLiteral(".") + SaltoDeLinea + razon);
   SetModalResult(mrOk);
 }
 
@@ -222,20 +213,13 @@ void TMttoConexionesFormConver::EliminarConexion(const QString& ANombre) {
   FConexiones->Delete(ANombre);
 }
 
-bool TMttoConexionesFormConver::Guardar(const QString& ANombre, const std::optional<TDatosConexion>& ADatos) {
-  FConexiones->Save();
-  TqovConexiones guardadas;
-  QStringList nombres;
-  guardadas.GetNames(nombres);
-  if (!nombres.contains(ANombre, Qt::CaseInsensitive)) return !ADatos;
-  if (!ADatos) return false;
-  guardadas.SetConexionActual(ANombre);
-  TDatosConexion leidos;
-  leidos.TipoAcceso = guardadas.TipoAcceso();
-  leidos.ServerName = guardadas.ServerName();
-  leidos.Protocolo = guardadas.Protocolo();
-  leidos.DirDatos = guardadas.DirDatos();
-  return MismosDatos(leidos, *ADatos);
+QString TMttoConexionesFormConver::Guardar() {
+  try {
+    FConexiones->Save();
+  } catch (const Exception& e) {
+    return e.Message();
+  }
+  return {};
 }
 
 int MostrarMttoConexiones(TComponent* AOwner, TqovConexiones* AConexiones, bool AEsAlta, TComboBox* ACombo) {

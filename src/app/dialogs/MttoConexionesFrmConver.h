@@ -3,7 +3,6 @@
 // The connection-profile dialog: a new profile, or the selected one edited or deleted.
 
 #include <QPointer>
-#include <optional>
 
 #include "app/dialogs/DlgTemplateFrm.h"
 #include "core/settings/ConexionesQov.h"
@@ -57,9 +56,8 @@ class TMttoConexionesFormConver : public TDlgTemplateForm {
 
  private:
   bool Remota() const;
-  // Writes the list to the settings file and tells whether a fresh load of the file gives the profile with
-  // these data (with none: that the file no longer holds it).
-  bool Guardar(const QString& ANombre, const std::optional<TDatosConexion>& ADatos);
+  // Saves the list's changes to the settings file; the reason when they do not reach it, else empty.
+  QString Guardar();
 
   bool FEsAlta = false;
   TqovConexiones* FConexiones = nullptr;

@@ -1,7 +1,12 @@
 #include "controls/dialogs/ArchivoDetallesQov.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFileInfo>
 #include <QStringEncoder>
+#include <cerrno>
+#include <cstring>
 
 #include "controls/dialogs/DialogosQov.h"
 #include "controls/geometry/VariablesGlobales.h"
@@ -22,7 +27,10 @@ const QString ValorNombre = QStringLiteral("FileName");
 void TArchivoDetallesQov::Open(const QString& FileName) {
   Close(false);
   auto archivo = std::make_unique<QFile>(FileName);
-  if (!archivo->open(QIODevice::ReadOnly)) throw Exception(QStringLiteral("No es posible encontrar el archivo."));
+  if (!archivo->open(QIODevice::ReadOnly)) {
+    if (!archivo->exists()) throw Exception(QStringLiteral("No es posible encontrar el archivo."));
+    throw Exception(QStringLiteral("No es posible leer el archivo \"%1\". %2").arg(FileName, archivo->errorString()));
+  }
   FLectura = std::move(archivo);
   FFileName = FileName;
 }
@@ -31,6 +39,10 @@ void TArchivoDetallesQov::CreaArch(const QString& FileName) {
   Close(true);
   auto archivo = std::make_unique<QSaveFile>(FileName);
   if (!archivo->open(QIODevice::WriteOnly)) throw Exception(QStringLiteral("Error al tratar de crear: ") + FileName);
+  struct stat datos {};
+  FReemplazado.reset();
+  if (stat(QFile::encodeName(FileName).constData(), &datos) == 0 && S_ISREG(datos.st_mode))
+    FReemplazado = TDueno{datos.st_uid, datos.st_gid, datos.st_mode & 07777U};
   FEscritura = std::move(archivo);
   FFileName = FileName;
 }
@@ -54,9 +66,23 @@ void TArchivoDetallesQov::Close(bool Eliminar) {
   if (!FEscritura) return;
   const std::unique_ptr<QSaveFile> archivo = std::move(FEscritura);
   if (Eliminar) return archivo->cancelWriting();
+  if (FReemplazado) {
+    // Only root may give a file away: for anyone else the new file stays theirs.
+    if (fchown(archivo->handle(), FReemplazado->Usuario, FReemplazado->Grupo) != 0 && geteuid() == 0)
+      throw EFileError(QStringLiteral("No se puede conservar el dueño del archivo \"%1\". %2")
+                           .arg(FFileName, QString::fromLocal8Bit(std::strerror(errno))));
+    fchmod(archivo->handle(), FReemplazado->Modo);
+  }
   if (!archivo->commit())
     throw EFileError(
         QStringLiteral("No se puede escribir el archivo \"%1\". %2").arg(FFileName, archivo->errorString()));
+}
+
+void TArchivoDetallesQov::ComprobarReemplazable(const QString& ANombre) {
+  QFile archivo(ANombre);
+  if (!archivo.open(QIODevice::ReadWrite))
+    throw Exception(
+        QStringLiteral("No es posible reemplazar el archivo \"%1\". %2").arg(ANombre, archivo.errorString()));
 }
 
 bool TArchivoDetallesQov::LoadFileName(QString& FileName) {
@@ -102,9 +128,8 @@ bool TArchivoDetallesQov::Guardar(TForm& AForma, TSaveDialog& ADialogo, const st
     nombre = ConExtension(ADialogo.FileName);
     if (!QFileInfo::exists(nombre)) break;
     if (PreguntarSiNo(&AForma, nombre + QStringLiteral(" ya existe.\r¿Desea reemplazarlo?"), true) == mrYes) {
-      // The old file must be readable; it is replaced only once the new one is whole.
-      Open(nombre);
-      Close(false);
+      // It is replaced only once the new one is whole.
+      ComprobarReemplazable(nombre);
       break;
     }
   }

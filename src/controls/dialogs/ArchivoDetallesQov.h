@@ -8,17 +8,19 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class TForm;
 class TSaveDialog;
 
 // The file in use of one details window. A file written here replaces the one of its name only once it has
-// been written whole: it is written to a temporary file beside it and renamed over it when closed. Texts are
+// been written whole: it is written to a temporary file beside it and renamed over it when closed, with the
+// old file's owner, group and permissions (as far as the process may give them). Texts are
 // written in ISO-8859-1, each line ended by CR LF; a character that it lacks is written as "?".
 class TArchivoDetallesQov {
  public:
   // Opens an existing file to read it (closing one left open). Raises Exception "No es posible encontrar el
-  // archivo." when it cannot.
+  // archivo." when there is none, and one with the system's reason when it cannot be read.
   void Open(const QString& FileName);
   // Starts writing the file (closing one left open). Raises Exception "Error al tratar de crear: " and the name
   // when it cannot.
@@ -47,7 +49,18 @@ class TArchivoDetallesQov {
   bool Guardar(TForm& AForma, TSaveDialog& ADialogo, const std::function<void()>& AEscribir);
 
  private:
+  struct TDueno {
+    uint Usuario;
+    uint Grupo;
+    uint Modo;
+  };
+
+  // Raises Exception with the system's reason when the existing file cannot be read and written.
+  static void ComprobarReemplazable(const QString& ANombre);
+
   std::unique_ptr<QFile> FLectura;
   std::unique_ptr<QSaveFile> FEscritura;
+  // The file that FEscritura replaces, when there is one.
+  std::optional<TDueno> FReemplazado;
   QString FFileName;
 };

@@ -57,7 +57,7 @@ void EscalarCliente(TForm& AForma) {
 
 }  // namespace
 
-int ObtenerZoomDefault() { return std::min(175, Round(Screen.PixelsPerInch() / 0.96)); }
+int ObtenerZoomDefault() { return std::min(ZoomMaximo, Round(Screen.PixelsPerInch() / 0.96)); }
 
 void GuardarBarras(TForm& AForma) {
   const TBarManager* barras = nullptr;
@@ -116,7 +116,7 @@ int LeerZoom(TForm& AForma) {
       // A value that is not a number counts as none.
     }
   });
-  return std::max(zoom, porOmision);
+  return std::clamp(zoom, porOmision, ZoomMaximo);
 }
 
 void RestaurarDimensionesForma(TForm& AForma) {

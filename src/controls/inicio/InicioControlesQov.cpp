@@ -8,6 +8,6 @@
 void InicializarControlesQov() {
   TqovEscalamientoFuncs::CrearEscalamientoFuncs();
   RegisterStyleHookColorsQov();
-  EstablecerGanchosDeProceso(
-      {[](const QString& AMensaje) { MostrarAdvertencia(nullptr, AMensaje); }, &TScreen::ShowCursor});
+  const auto advertencia = [](const QString& AMensaje) { MostrarAdvertencia(nullptr, AMensaje); };
+  EstablecerGanchosDeProceso({advertencia, &TScreen::ShowCursor, advertencia});
 }

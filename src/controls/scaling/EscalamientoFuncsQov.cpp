@@ -227,13 +227,13 @@ bool TqovEscalamientoFuncs::EsEscalaValida(const QString& aEscala, int& aEscalaV
   }
   const int sistema = Round(Screen.PixelsPerInch() / 0.96);
   if (aValidarSistemaOperativo) {
-    if (sistema > 175) aEscalaValida = ObtenerEscalaDefault();
+    if (sistema > ZoomMaximo) aEscalaValida = ObtenerEscalaDefault();
     return true;
   }
-  if (aEscalaValida > 175 || aEscalaValida < 100) return false;
+  if (aEscalaValida > ZoomMaximo || aEscalaValida < 100) return false;
   if (aEscalaValida < sistema) {
     QString mensaje = QStringLiteral("No es posible indicar una escala menor a la escala del sistema operativo");
-    if (sistema > 175) mensaje += QStringLiteral(" o al valor máximo soportado por Tarvolin");
+    if (sistema > ZoomMaximo) mensaje += QStringLiteral(" o al valor máximo soportado por Tarvolin");
     mensaje += QStringLiteral(" (") + QString::number(ObtenerEscalaDefault()) + QStringLiteral("%).");
     MostrarError(nullptr, mensaje);
     return false;

@@ -15,6 +15,8 @@ struct TGanchosDeProceso {
   std::function<void(const QString& AMensaje)> AdvertenciaConexiones;
   // Shows the screen's cursor over the program's windows (Screen.OnCursorChange, Screen.h).
   std::function<void(TCursor ACursor)> CambioCursor;
+  // Tells that a damaged settings file was repaired (MostrarAvisoAjustes, XmlRegistryQov.h).
+  std::function<void(const QString& AMensaje)> AvisoAjustes;
 };
 
 // Sets every hook of the process to the given ones; an empty hook is cleared.

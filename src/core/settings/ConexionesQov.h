@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 // Values as stored in the settings file; a stored value outside the list is kept as it was read.
@@ -26,8 +27,8 @@ struct TDatosConexion {
 };
 
 // The suite's connection profiles, kept in the machine-wide settings under "\Software\Tarvolin\Conexiones",
-// one key per profile, and one of them the current profile. Names are compared ignoring case. Changes stay
-// in memory until Save.
+// one key per profile, and one of them the current profile. Names are compared ignoring case, and come back
+// from the file as they were given, without leading and trailing blanks. Changes stay in memory until Save.
 class TqovConexiones : public QObject {
   Q_OBJECT
 
@@ -48,10 +49,13 @@ class TqovConexiones : public QObject {
   // Reads every profile from the settings file; profiles that cannot be read or fail the checks are left
   // out without a message.
   void Load();
-  // Rewrites the whole branch of profiles from the list.
+  // Writes the profiles added and deleted since the load into the file as it is now, keeping the profiles
+  // that other programs saved meanwhile. Raises EFileError with the reason when the file cannot be read or
+  // written; the changes then stay to be saved.
   void Save();
   // Checks the profile (showing the first failure as a warning) and appends it. A local profile keeps no
-  // server name and uses prTCP.
+  // server name and uses prTCP. A name that the file cannot tell apart from a listed one (the same but for
+  // case, or for leading and trailing blanks) is refused as a duplicate.
   bool Add(const QString& AConnectName, TTipoAcceso ATipoAcceso, const QString& AServerName, TProtocolo AProtocolo,
            const QString& ADirDatos);
   // Unknown names are ignored. Deleting the current profile leaves none current.
@@ -68,20 +72,32 @@ class TqovConexiones : public QObject {
   QString DataBasePath() const;
 
  private:
+  // Elemento: the element that holds the profile in the file.
   struct TConexion {
     QString Nombre;
+    QString Elemento;
     TDatosConexion Datos;
+  };
+  // A profile added (with its data) or deleted (without) since the load.
+  struct TCambio {
+    QString Nombre;
+    QString Elemento;
+    std::optional<TDatosConexion> Datos;
   };
 
   int IndiceDe(const QString& ANombre) const;
-  bool ValidarDatosConexion(const QString& AName, TTipoAcceso ATipoAcceso, const QString& AServerName,
-                            const QString& ADirDatos) const;
+  // Whether a listed profile is stored under that element, ignoring case.
+  bool MismoElemento(const QString& AElemento) const;
+  void AnotarCambio(const TConexion& AConexion, bool ABorrada);
+  bool ValidarDatosConexion(const QString& AName, const QString& AElemento, TTipoAcceso ATipoAcceso,
+                            const QString& AServerName, const QString& ADirDatos) const;
   bool Invalido(const QString& AMensaje) const;
   // True when a profile is current; otherwise raises.
   bool HayConexionActual() const;
   const TDatosConexion& Actual() const;
 
   std::vector<TConexion> FConexiones;
+  std::vector<TCambio> FCambios;
   QString FConexionActual;
   int FIndex = -1;
   bool FLoaded = false;

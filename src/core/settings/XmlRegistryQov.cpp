@@ -7,8 +7,12 @@
 #include "platform/os/Paths.h"
 #include "platform/os/UserName.h"
 
+std::function<void(const QString& AMensaje)> MostrarAvisoAjustes;
+
 namespace {
 
+// The history copies that a repair may take the file from, the newest first.
+constexpr int CopiasHistoria = 2;
 const QString ArchivoPredeterminado = QStringLiteral("ProgramData.xml");
 const QString NodoRaiz = QStringLiteral("ProgramData");
 const QString CarpetaSuite = QStringLiteral("Tarvolin");
@@ -19,11 +23,6 @@ QString RutaEnCarpeta(int ACsidl, const QString& AFileName) {
 
 void CambiarGuionesPorBlancos(QStringList& ANombres) {
   for (QString& nombre : ANombres) nombre.replace(QLatin1Char('_'), QLatin1Char(' '));
-}
-
-QByteArray LeerArchivo(const QString& ARuta) {
-  QFile archivo(ARuta);
-  return archivo.open(QIODevice::ReadOnly) ? archivo.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -57,19 +56,35 @@ QString NormalizeKeyPath(const QString& APath) {
 void TqovAppXMLFileStorage::LoadFile() {
   try {
     TXmlFileStorage::LoadFile();
-  } catch (const Exception& e) {
-    // Only a file that is not XML at all is repaired; with any other fault the store goes on with what
-    // could be read.
-    if (!e.Message().contains(QStringLiteral("Invalid Document"))) return;
-    const QString historia = HistoryFileName(1);
-    ReplaceFile(FileExists(historia) ? LeerArchivo(historia) : QByteArray());
-    try {
-      TXmlFileStorage::LoadFile();
-    } catch (const Exception&) {
-      // The history copy is damaged as well: the store starts empty.
-      ReplaceFile({});
-    }
+  } catch (const EXmlError& e) {
+    Reparar(e.Message());
+  } catch (const Exception&) {
+    // A file that cannot be read leaves the store empty; Update refuses to write over it.
   }
+}
+
+// The damaged file is kept beside it by ReplaceFile before its place is taken.
+void TqovAppXMLFileStorage::Reparar(const QString& AFalla) {
+  const QString danado =
+      QStringLiteral("El archivo de configuración \"%1\" estaba dañado (%2)").arg(FileName(), AFalla);
+  QString aviso;
+  try {
+    for (int numero = 1; numero <= CopiasHistoria && aviso.isEmpty(); ++numero) {
+      const QString copia = HistoryFileName(numero);
+      const std::optional<QByteArray> datos = ReadRegularFile(copia);
+      if (!datos || !AdoptIfWhole(*datos)) continue;
+      ReplaceFile(*datos);
+      aviso = danado + QStringLiteral(" y se reparó con su copia \"%1\".").arg(copia);
+    }
+    if (aviso.isEmpty()) {
+      ReplaceFile(DocumentText());
+      aviso = danado + QStringLiteral(" y no tiene una copia íntegra: se conservó lo que pudo leerse.");
+    }
+    aviso += QStringLiteral(" El archivo dañado se conservó a su lado con la extensión \".danado\".");
+  } catch (const EFileError& e) {
+    aviso = danado + QStringLiteral(" y no fue posible repararlo. ") + e.Message();
+  }
+  if (MostrarAvisoAjustes) MostrarAvisoAjustes(aviso);
 }
 
 TxmlRegistry::TxmlRegistry() : TxmlRegistry(ArchivoPredeterminado) {}
@@ -177,4 +192,9 @@ bool TxmlRegistry::DeleteValue(const QString& AName) {
 
 bool TxmlRegistry::HasSubKeys() {
   return !FXmlStorage.FolderNames(FCurrentPath).isEmpty() || !FXmlStorage.ValueNames(FCurrentPath).isEmpty();
+}
+
+void TxmlRegistry::Update(const std::function<void()>& AChange) {
+  FXmlStorage.Update(AChange);
+  FFlush = false;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <functional>
 
 #include "platform/xml/XmlFileStorage.h"
 
@@ -26,15 +27,23 @@ QString GetWindowsUserName();
 // Normalising the result again changes nothing.
 QString NormalizeKeyPath(const QString& APath);
 
-// The settings file's storage. A file that begins with something other than a tag (ordinary text) is
-// replaced by its newest history copy, or emptied when there is none or that copy is damaged too; any
-// other fault of the file leaves the document with what could be read.
+// Tells the operator that a settings file was found damaged and how it was repaired. Start-up sets it to
+// the warning dialog (GanchosDeProceso.h); while it is empty the notice is shown nowhere.
+extern std::function<void(const QString& AMensaje)> MostrarAvisoAjustes;
+
+// The settings file's storage. A file that does not load whole as XML (damaged, cut short, nested too deep)
+// is replaced by the newest of its history copies that does, read without following links; when none does,
+// by what could be read. The damaged file stays beside it (".danado") and the operator is told once, through
+// MostrarAvisoAjustes: the repaired file loads whole the next time.
 class TqovAppXMLFileStorage : public TXmlFileStorage {
  public:
   using TXmlFileStorage::TXmlFileStorage;
 
  protected:
   void LoadFile() override;
+
+ private:
+  void Reparar(const QString& AFalla);
 };
 
 // Registry-style settings kept in "ProgramData.xml" under the folder "Tarvolin" of the machine-wide
@@ -90,6 +99,10 @@ class TxmlRegistry {
   bool DeleteKey(const QString& AKey);
   bool DeleteValue(const QString& AName);
   bool HasSubKeys();
+  // Runs AChange, which reads and writes through this store, on the file as it is now and writes the result,
+  // all under the file's lock (TXmlFileStorage::Update); nothing is left to write when the store goes.
+  // Raises EFileError when the result does not reach the file.
+  void Update(const std::function<void()>& AChange);
 
  private:
   QString GetValuePath(const QString& AName) const;

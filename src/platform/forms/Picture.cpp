@@ -1,9 +1,16 @@
 #include "platform/forms/Picture.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QStringList>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -25,6 +32,34 @@ void Escribir(QIODevice& AStream, const QImage& AImage, const QByteArray& AForma
                               .arg(QString::fromLatin1(AFormato), escritor.errorString()));
 }
 
+// Keeps the messages that the decoders report while it lives, in place of printing them: Qt's decoders
+// report a damaged file they could still partly read (a JPEG cut short, "Premature end of JPEG file") as
+// a warning and return what they read.
+class TAvisosDecodificador {
+ public:
+  TAvisosDecodificador() : FAnterior(qInstallMessageHandler(&Anotar)) { FActivo = this; }
+  ~TAvisosDecodificador() {
+    qInstallMessageHandler(FAnterior);
+    FActivo = nullptr;
+  }
+  TAvisosDecodificador(const TAvisosDecodificador&) = delete;
+  TAvisosDecodificador& operator=(const TAvisosDecodificador&) = delete;
+
+  const QStringList& Avisos() const { return FAvisos; }
+
+ private:
+  static void Anotar(QtMsgType ATipo, const QMessageLogContext& AContexto, const QString& AMensaje) {
+    if (ATipo == QtDebugMsg || ATipo == QtInfoMsg)
+      FActivo->FAnterior(ATipo, AContexto, AMensaje);
+    else
+      FActivo->FAvisos << AMensaje;
+  }
+
+  static inline TAvisosDecodificador* FActivo = nullptr;
+  QtMessageHandler FAnterior;
+  QStringList FAvisos;
+};
+
 }  // namespace
 
 void TBitmap::SaveToStream(QIODevice& AStream) const { Escribir(AStream, FImage, "bmp"); }
@@ -33,17 +68,35 @@ void TWICImage::LoadFromStream(QIODevice& AStream) {
   QImageReader lector(&AStream);
   // The format is known from the content before the picture is read.
   const QByteArray formato = lector.format();
-  const QImage imagen = lector.read();
+  QImage imagen;
+  QStringList avisos;
+  {
+    const TAvisosDecodificador decodificador;
+    imagen = lector.read();
+    avisos = decodificador.Avisos();
+  }
   if (imagen.isNull()) throw EInvalidGraphic(QStringLiteral("La imagen no es válida: %1").arg(lector.errorString()));
+  // What a decoder read of a damaged picture is no picture.
+  if (!avisos.isEmpty())
+    throw EInvalidGraphic(QStringLiteral("La imagen no es válida: %1").arg(avisos.join(QLatin1Char(' '))));
   FImage = imagen;
   FDecodedFormat = formato;
   FImageFormat = FormatoDeNombre(formato);
 }
 
+// Opened without waiting: a FIFO or a device would block the program until someone writes to it.
 void TWICImage::LoadFromFile(const QString& AFileName) {
-  QFile archivo(AFileName);
-  if (!archivo.open(QIODevice::ReadOnly))
-    throw EFileError(QStringLiteral("No se puede abrir el archivo \"%1\". %2").arg(AFileName, archivo.errorString()));
+  const int descriptor = open(QFile::encodeName(AFileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0)
+    throw EFileError(QStringLiteral("No se puede abrir el archivo \"%1\". %2")
+                         .arg(AFileName, QString::fromLocal8Bit(std::strerror(errno))));
+  struct stat datos {};
+  if (fstat(descriptor, &datos) != 0 || !S_ISREG(datos.st_mode)) {
+    close(descriptor);
+    throw EInvalidGraphic(QStringLiteral("\"%1\" no es un archivo de imagen.").arg(AFileName));
+  }
+  QFile archivo;
+  archivo.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
   LoadFromStream(archivo);
 }
 

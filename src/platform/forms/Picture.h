@@ -62,10 +62,11 @@ class TBitmap : public TGraphic {
 class TWICImage : public TGraphic {
  public:
   const QImage& Image() const override { return FImage; }
-  // Decodes the stream from its position. Raises EInvalidGraphic when it holds no picture that can be read;
-  // the image is then left as it was.
+  // Decodes the stream from its position. Raises EInvalidGraphic when it holds no picture that can be read
+  // whole (the decoder reports an error, or a damaged or cut-short picture); the image is then left as it was.
   void LoadFromStream(QIODevice& AStream);
-  // Raises EFileError when the file cannot be opened, EInvalidGraphic as LoadFromStream.
+  // Raises EFileError when the file cannot be opened, EInvalidGraphic when it is not a regular file (a FIFO,
+  // a device: never waited for) and as LoadFromStream.
   void LoadFromFile(const QString& AFileName);
   // Encoded in ImageFormat, or with wifOther in the format it was decoded from. Raises EInvalidGraphic when
   // the picture is empty or the platform has no encoder for the format.

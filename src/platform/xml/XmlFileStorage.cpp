@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cerrno>
+#include <cstring>
 #include <optional>
 
 #include "platform/os/FileLock.h"
@@ -55,12 +55,19 @@ QString NombreSincronizacion(const QString& AArchivo) {
   return QString::fromLatin1(texto.toBase64());
 }
 
+// The system's reason for the last failed call.
+QString Razon() { return QString::fromLocal8Bit(std::strerror(errno)); }
+
+EFileError ErrorAlEscribir(const QString& ARuta, const QString& ARazon) {
+  return EFileError(QStringLiteral("No se puede escribir el archivo \"%1\". %2").arg(ARuta, ARazon));
+}
+
 // Creates the file anew, never through a link nor over a file that is there, and writes the whole content
-// to disk with the permissions AModo; on any failure the partial file goes and the result is false.
-bool EscribirCompleto(const QString& ARuta, const QByteArray& AContenido, mode_t AModo) {
+// to disk with the permissions AModo; on any failure the partial file goes and EFileError says why.
+void EscribirCompleto(const QString& ARuta, const QByteArray& AContenido, mode_t AModo) {
   const QByteArray ruta = QFile::encodeName(ARuta);
   const int descriptor = open(ruta.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, AModo);
-  if (descriptor < 0) return false;
+  if (descriptor < 0) throw ErrorAlEscribir(ARuta, Razon());
   fchmod(descriptor, AModo);
   qsizetype escrito = 0;
   while (escrito < AContenido.size()) {
@@ -69,19 +76,20 @@ bool EscribirCompleto(const QString& ARuta, const QByteArray& AContenido, mode_t
     if (n <= 0) break;
     escrito += n;
   }
-  const bool completo = escrito == AContenido.size() && fsync(descriptor) == 0;
-  if (close(descriptor) != 0 || !completo) {
-    unlink(ruta.constData());
-    return false;
-  }
-  return true;
+  QString razon = escrito == AContenido.size() ? QString() : Razon();
+  if (razon.isEmpty() && fsync(descriptor) != 0) razon = Razon();
+  if (close(descriptor) != 0 && razon.isEmpty()) razon = Razon();
+  if (razon.isEmpty()) return;
+  unlink(ruta.constData());
+  throw ErrorAlEscribir(ARuta, razon);
 }
 
-// The permissions of a file written in place of ARuta: those of the file there, or read and write for the
-// owner and reading for the others.
+// The permissions of a file written in place of ARuta: read and write for the owner, and whatever more the
+// file there allowed.
 mode_t ModoDeArchivo(const QString& ARuta) {
   struct stat datos {};
-  return stat(QFile::encodeName(ARuta).constData(), &datos) == 0 ? datos.st_mode & 0666 : 0644;
+  const mode_t propio = S_IRUSR | S_IWUSR;
+  return stat(QFile::encodeName(ARuta).constData(), &datos) == 0 ? (datos.st_mode & 0666) | propio : propio;
 }
 
 // Makes the folder and its missing parents, none of them writable by everyone whatever the umask.
@@ -99,6 +107,34 @@ bool RenombrarReemplazando(const QString& ADesde, const QString& AHacia) {
   return rename(QFile::encodeName(ADesde).constData(), QFile::encodeName(AHacia).constData()) == 0;
 }
 
+// Writes the content to the file's ".tmp" and puts it in the file's place in one rename; the file is never
+// missing and, on a failure, stays as it was.
+void ReemplazarArchivo(const QString& ARuta, const QByteArray& AContenido, mode_t AModo) {
+  const QString temporal = ARuta + QStringLiteral(".tmp");
+  QFile::remove(temporal);  // a leftover, or a link planted in its place
+  EscribirCompleto(temporal, AContenido, AModo);
+  if (RenombrarReemplazando(temporal, ARuta)) return;
+  const QString razon = Razon();
+  QFile::remove(temporal);
+  throw ErrorAlEscribir(ARuta, razon);
+}
+
+bool EsHexadecimal(QChar c) {
+  return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+}
+
+// Whether the text at AInicio is "x" and four upper-case hexadecimal digits.
+bool EmpiezaCodigo(const QString& ATexto, qsizetype AInicio) {
+  if (AInicio + 5 > ATexto.size() || ATexto.at(AInicio) != QLatin1Char('x')) return false;
+  for (qsizetype i = AInicio + 1; i < AInicio + 5; ++i)
+    if (!EsHexadecimal(ATexto.at(i))) return false;
+  return true;
+}
+
+QString Codigo(QChar c) {
+  return QStringLiteral("_x%1_").arg(QString::number(c.unicode(), 16).toUpper(), 4, QLatin1Char('0'));
+}
+
 }  // namespace
 
 QString XmlElementName(const QString& AName) {
@@ -108,6 +144,38 @@ QString XmlElementName(const QString& AName) {
     if (!EsCaracterDeNombre(c)) c = QLatin1Char('_');
   if (!EsLetraAscii(nombre.front()) && nombre.front() != QLatin1Char('_')) nombre.prepend(QLatin1Char('_'));
   return nombre;
+}
+
+QString XmlEncodeKeyName(const QString& AName) {
+  const QString texto = AName.trimmed();
+  QString nombre;
+  for (qsizetype i = 0; i < texto.size(); ++i) {
+    const QChar c = texto.at(i);
+    if (c == QLatin1Char(' '))
+      nombre += EmpiezaCodigo(texto, i + 1) ? Codigo(c) : QStringLiteral("_");
+    else if (EsCaracterDeNombre(c) && c != QLatin1Char('_'))
+      nombre += c;
+    else
+      nombre += Codigo(c);
+  }
+  return nombre;
+}
+
+QString XmlDecodeKeyName(const QString& AElementName) {
+  QString nombre;
+  for (qsizetype i = 0; i < AElementName.size(); ++i) {
+    const QChar c = AElementName.at(i);
+    if (c != QLatin1Char('_')) {
+      nombre += c;
+    } else if (EmpiezaCodigo(AElementName, i + 1) && i + 6 < AElementName.size() &&
+               AElementName.at(i + 6) == QLatin1Char('_')) {
+      nombre += QChar(static_cast<char16_t>(AElementName.mid(i + 2, 4).toUShort(nullptr, 16)));
+      i += 6;
+    } else {
+      nombre += QLatin1Char(' ');
+    }
+  }
+  return nombre.trimmed();
 }
 
 TXmlFileStorage::TXmlFileStorage(const QString& ARootNodeName)
@@ -142,21 +210,23 @@ void TXmlFileStorage::Reload() {
 void TXmlFileStorage::LoadFile() {
   FRoot = std::make_unique<TXmlElement>(FRootNodeName);
   FCargaIntegra = true;
+  FErrorLectura.clear();
   if (!FileExists(FFileName)) return;
   FCargaIntegra = false;
   QFile archivo(FFileName);
   if (!archivo.open(QIODevice::ReadOnly))
-    throw EFileError(QStringLiteral("No se puede abrir el archivo \"%1\". %2").arg(FFileName, archivo.errorString()));
+    FErrorLectura = QStringLiteral("No se puede abrir el archivo \"%1\". %2").arg(FFileName, archivo.errorString());
   const QByteArray datos = archivo.readAll();
-  if (archivo.error() != QFileDevice::NoError)
-    throw EFileError(QStringLiteral("No se puede leer el archivo \"%1\". %2").arg(FFileName, archivo.errorString()));
+  if (FErrorLectura.isEmpty() && archivo.error() != QFileDevice::NoError)
+    FErrorLectura = QStringLiteral("No se puede leer el archivo \"%1\". %2").arg(FFileName, archivo.errorString());
+  if (!FErrorLectura.isEmpty()) throw EFileError(FErrorLectura);
   bool exacto = true;
   ParseXml(datos, *FRoot, &exacto);
   FCargaIntegra = exacto;
 }
 
-bool TXmlFileStorage::ConservarArchivoIncompleto() {
-  if (FCargaIntegra || !FileExists(FFileName)) return true;
+void TXmlFileStorage::ConservarArchivoIncompleto() {
+  if (FCargaIntegra || !FileExists(FFileName)) return;
   const QByteArray archivo = QFile::encodeName(FFileName);
   for (int numero = 0; numero < 1000; ++numero) {
     const QString copia =
@@ -164,53 +234,109 @@ bool TXmlFileStorage::ConservarArchivoIncompleto() {
     // A second name of the file itself: it keeps the old content when the file is replaced.
     if (link(archivo.constData(), QFile::encodeName(copia).constData()) == 0) {
       FCargaIntegra = true;
-      return true;
+      return;
     }
-    if (errno != EEXIST) return false;
+    if (errno != EEXIST) break;
   }
-  return false;
+  throw EFileError(QStringLiteral("No se puede conservar el archivo dañado \"%1\". %2").arg(FFileName, Razon()));
 }
 
-bool TXmlFileStorage::ReplaceFile(const QByteArray& AContent) {
-  if (ArchivoSoloLectura(FFileName) || !ConservarArchivoIncompleto()) return false;
-  QSaveFile archivo(FFileName);
-  return archivo.open(QIODevice::WriteOnly) && archivo.write(AContent) == AContent.size() && archivo.commit();
+void TXmlFileStorage::ReplaceFile(const QByteArray& AContent) {
+  if (ArchivoSoloLectura(FFileName)) {
+    errno = EACCES;
+    throw ErrorAlEscribir(FFileName, Razon());
+  }
+  const mode_t modo = ModoDeArchivo(FFileName);
+  ConservarArchivoIncompleto();
+  ReemplazarArchivo(FFileName, AContent, modo);
+}
+
+std::optional<QByteArray> TXmlFileStorage::ReadRegularFile(const QString& APath) {
+  // Not blocking either: a FIFO planted in the file's place would wait for a writer.
+  const int descriptor = open(QFile::encodeName(APath).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (descriptor < 0) return std::nullopt;
+  struct stat datos {};
+  QFile archivo;
+  std::optional<QByteArray> contenido;
+  if (fstat(descriptor, &datos) == 0 && S_ISREG(datos.st_mode) &&
+      archivo.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    contenido = archivo.readAll();
+    if (archivo.error() != QFileDevice::NoError) contenido.reset();
+    return contenido;
+  }
+  close(descriptor);
+  return contenido;
+}
+
+bool TXmlFileStorage::AdoptIfWhole(const QByteArray& AData) {
+  auto raiz = std::make_unique<TXmlElement>(FRootNodeName);
+  bool exacto = true;
+  try {
+    ParseXml(AData, *raiz, &exacto);
+  } catch (const EXmlError&) {
+    return false;
+  }
+  if (exacto) FRoot = std::move(raiz);
+  return exacto;
+}
+
+QByteArray TXmlFileStorage::DocumentText() const { return SerializeXml(*FRoot); }
+
+QString TXmlFileStorage::CarpetaCreada() const {
+  const QString carpeta = QFileInfo(FFileName).absolutePath();
+  if (!CrearCarpeta(carpeta))
+    throw EFileError(QStringLiteral("No se puede crear la carpeta \"%1\". %2").arg(carpeta, Razon()));
+  return carpeta;
 }
 
 void TXmlFileStorage::Flush() {
   if (FReadOnly || FFileName.isEmpty() || ArchivoSoloLectura(FFileName)) return;
-  const QString carpeta = QFileInfo(FFileName).absolutePath();
-  if (!CrearCarpeta(carpeta)) return;
   try {
-    const TFileLock bloqueo(carpeta, NombreSincronizacion(FFileName));
+    const TFileLock bloqueo(CarpetaCreada(), NombreSincronizacion(FFileName));
     Write();
   } catch (const EFileError&) {
-    // Without the lock nothing is written, silently, as for any other failed flush.
+    // A flush reports nothing; the file stays as it was.
   }
 }
 
-// The steps' own failures end the flush or are passed over: a flush reports nothing.
+void TXmlFileStorage::Update(const std::function<void()>& AChange) {
+  if (FReadOnly || FFileName.isEmpty() || ArchivoSoloLectura(FFileName)) {
+    errno = EACCES;
+    throw ErrorAlEscribir(FFileName, Razon());
+  }
+  const TFileLock bloqueo(CarpetaCreada(), NombreSincronizacion(FFileName));
+  LoadFile();
+  if (!FErrorLectura.isEmpty()) throw EFileError(FErrorLectura);
+  AChange();
+  Write();
+}
+
+// The history steps' own failures are passed over: the file itself has been written.
 void TXmlFileStorage::Write() {
-  if (!ConservarArchivoIncompleto()) return;
+  const bool reemplazaDanado = !FCargaIntegra && FileExists(FFileName);
+  ConservarArchivoIncompleto();
   const QByteArray contenido = SerializeXml(*FRoot);
   const mode_t modo = ModoDeArchivo(FFileName);
-  const QString temporal = FFileName + QStringLiteral(".tmp");
-  QFile::remove(temporal);  // a leftover, or a link planted in its place
-  if (!EscribirCompleto(temporal, contenido, modo)) return;
-  // The swap copy is a second name of the old file, so that the file itself is never missing: the new one
-  // replaces it in a single rename.
+  // The swap copy is a second name of the old file, kept until the new one is in place.
   const QString intercambio = CambiarExtension(FFileName, QStringLiteral(".~") + Extension(FFileName).mid(1));
   QFile::remove(intercambio);
   link(QFile::encodeName(FFileName).constData(), QFile::encodeName(intercambio).constData());
-  if (!RenombrarReemplazando(temporal, FFileName)) {
-    QFile::remove(temporal);
+  try {
+    ReemplazarArchivo(FFileName, contenido, modo);
+  } catch (const EFileError&) {
     QFile::remove(intercambio);
-    return;
+    throw;
   }
-  QFile::remove(HistoryFileName(2));
-  RenombrarReemplazando(HistoryFileName(1), HistoryFileName(2));
-  QFile::remove(HistoryFileName(1));
-  EscribirCompleto(HistoryFileName(1), contenido, modo);
+  if (!reemplazaDanado) {
+    QFile::remove(HistoryFileName(2));
+    RenombrarReemplazando(HistoryFileName(1), HistoryFileName(2));
+    QFile::remove(HistoryFileName(1));
+    try {
+      EscribirCompleto(HistoryFileName(1), contenido, modo);
+    } catch (const EFileError&) {
+      // The file is written; only its newest history copy is missing.
+    }
+  }
   QFile::remove(intercambio);
 }
 

@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "platform/xml/XmlDocument.h"
 
@@ -15,6 +17,18 @@
 // well: the XML parser accepts one only between two well-formed names.) Both the trimming and the "_" in
 // front let a key listed with its underscores turned into blanks, then trimmed, be opened by that name.
 QString XmlElementName(const QString& AName);
+
+// A key name, without leading and trailing blanks, in a form that XmlElementName keeps as it is and
+// XmlDecodeKeyName turns back into the name: the name's blanks as "_", as plain names have always been stored, and
+// every other character that an element name cannot hold, "_" included, as "_x" + its UTF-16 code in four upper-case
+// hexadecimal digits +
+// "_" ("ñ" is "_x00F1_"). A blank before "x" and four such digits is written "_x0020_", so that no "_"
+// written for a blank is read as the start of a code.
+QString XmlEncodeKeyName(const QString& AName);
+// The name of an element written by XmlEncodeKeyName (or by older programs, which wrote "_" for every
+// character outside the element-name characters): each code "_xHHHH_" as its character, every other "_"
+// as a blank, without leading and trailing blanks.
+QString XmlDecodeKeyName(const QString& AElementName);
 
 // Settings kept in an XML file. Paths are names separated by "\" from the document element down; every
 // name is looked up in its element form, so a name comes back from the file in that form. Values are the
@@ -28,7 +42,8 @@ QString XmlElementName(const QString& AName);
 //
 // A file that did not load whole (damaged, or with bytes that are not UTF-8) is never written over without
 // keeping it first: the first flush, or the repair, leaves it beside the file as "<file>.danado" (".danado.1"
-// and so on when that name is taken).
+// and so on when that name is taken). The files the storage writes are readable and writable by their owner
+// alone, unless the file they replace was open to more.
 class TXmlFileStorage {
  public:
   explicit TXmlFileStorage(const QString& ARootNodeName);
@@ -51,10 +66,16 @@ class TXmlFileStorage {
   // everyone), which
   // then takes the file's place while the old file stays reachable as the swap copy (extension "~" + the
   // old one, ".~xml"); the history copy ".~001~" moves to ".~002~" and a new ".~001~" is written; the swap
-  // copy goes. Skipped when the storage or the file is read-only (a file without any write permission, the
-  // counterpart of the read-only attribute). Any failure is silent and, when the new content could not be
-  // written in full, leaves the file as it was.
+  // copy goes. While the file being replaced is damaged the history copies stay as they are, so that the
+  // newest good copy is never rotated away. Skipped when the storage or the file is read-only (a file without
+  // any write permission, the counterpart of the read-only attribute). Any failure is silent and, when the
+  // new content could not be written in full, leaves the file as it was.
   void Flush();
+  // Applies a change to the file as it is now, under one hold of the lock: reloads the file (repairing it as
+  // a load does), runs AChange on the document and writes it as Flush does, so that what other processes
+  // saved meanwhile is kept. Raises EFileError with the reason when the file cannot be read or the new
+  // content does not reach it (the file then stays as it was); a read-only storage or file is such a case.
+  void Update(const std::function<void()>& AChange);
 
   bool PathExists(const QString& APath) const;
   QString ReadString(const QString& APath, const QString& ADefault) const;
@@ -84,20 +105,32 @@ class TXmlFileStorage {
   // it is damaged (see ParseXml); the document then holds what was read before the fault.
   virtual void LoadFile();
   // Replaces the file's content at once (never half written), keeping a file that did not load whole first;
-  // false when the file is read-only or cannot be written.
-  bool ReplaceFile(const QByteArray& AContent);
+  // raises EFileError with the reason when the file is read-only or cannot be written.
+  void ReplaceFile(const QByteArray& AContent);
+  // The content of a regular file, read without following a link; nothing when the path names anything else
+  // or cannot be read.
+  static std::optional<QByteArray> ReadRegularFile(const QString& APath);
+  // Makes the document the one AData holds when AData loads whole; otherwise the document stays.
+  bool AdoptIfWhole(const QByteArray& AData);
+  // The document as Flush writes it.
+  QByteArray DocumentText() const;
 
  private:
   TXmlElement* Find(const QString& APath) const;
   TXmlElement& FindOrCreate(const QString& APath);
+  // Raises EFileError with the reason when the new content does not reach the file.
   void Write();
-  // Keeps the file as it is on disk beside it when it did not load whole; false when it cannot.
-  bool ConservarArchivoIncompleto();
+  // Keeps the file as it is on disk beside it when it did not load whole; raises EFileError when it cannot.
+  void ConservarArchivoIncompleto();
+  // The file's folder, made with its missing parents; raises EFileError when it cannot be made.
+  QString CarpetaCreada() const;
 
   QString FRootNodeName;
   QString FFileName;
   bool FReadOnly = false;
   // Whether the file on disk loaded whole, or needs no keeping before it is written over.
   bool FCargaIntegra = true;
+  // Why the file on disk could not be read at the last load; empty when it could.
+  QString FErrorLectura;
   std::unique_ptr<TXmlElement> FRoot;
 };

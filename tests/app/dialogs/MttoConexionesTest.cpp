@@ -202,7 +202,10 @@ TEST_F(MttoConexiones, AProfileTheSettingsFileDoesNotTakeIsAnErrorAndIsNotListed
   const int resultado = Mostrar(true, [&](TMttoConexionesFormConver& d) {
     d.edtNombre->SetText("Sucursal");
     Aceptar(d);
-    EXPECT_EQ(Mensajes, QStringList{"No es posible registrar la conexión \"Sucursal\"."});
+    // The message gives the reason too.
+    ASSERT_EQ(Mensajes.size(), 1);
+    EXPECT_TRUE(Mensajes[0].startsWith("No es posible registrar la conexión \"Sucursal\".\r\nNo se puede "))
+        << Mensajes[0].toStdString();
     EXPECT_TRUE(d.Visible());
     EXPECT_EQ(combo->Items(), QStringList{"Matriz"});
     QStringList nombres;
@@ -237,6 +240,45 @@ TEST_F(MttoConexiones, AProfileCreatedFromTheSignInIsChosenThereAndFoundByItsOk)
   EXPECT_EQ(Mensajes, QStringList{"El nombre de usuario o la contraseña no son válidos para el Servidor de la "
                                   "conexión 'Nueva'.\r\nEscriba los datos correctamente o consulte al "
                                   "Administrador del sistema."});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MttoConexiones, NamesWithUnderscoresAndAccentsAreSavedAsTypedAndNeverChangeAnotherProfile) {
+  GuardarPerfil("Oficina 1", taLocal, {}, "/srv/oficina 1/");
+  const struct {
+    QString nombre;
+    bool aceptada;
+  } casos[] = {{"Oficina_1", true}, {"Compañía", true}, {"Sucursal Perú", true}, {" Oficina 1", false}};
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.nombre.toStdString());
+    Mensajes.clear();
+    combo->SetItems(PerfilesGuardados());
+    TqovConexiones nuevas;
+    QStringList nombres;
+    nuevas.GetNames(nombres);
+    const QByteArray antes = Leer(ArchivoComun());
+    AlMostrarDialogo = [&](QWidget& AVentana) {
+      auto& d = dynamic_cast<TMttoConexionesFormConver&>(AVentana);
+      d.edtNombre->SetText(caso.nombre);
+      d.edtDirDatos->SetText("/srv/" + caso.nombre.trimmed() + "/");
+      Aceptar(d);
+      if (!Mensajes.isEmpty()) d.btnCancelar->Click();
+    };
+    EXPECT_EQ(MostrarMttoConexiones(&anfitrion, &nuevas, true, combo), caso.aceptada ? mrOk : mrCancel);
+    if (caso.aceptada) {
+      EXPECT_EQ(Mensajes, QStringList());
+      EXPECT_EQ(Guardado(caso.nombre).DirDatos, "/srv/" + caso.nombre + "/");
+    } else {
+      EXPECT_EQ(Mensajes, QStringList({"El nombre de la conexión no es válido.",
+                                       "No es posible registrar la conexión \"" + caso.nombre + "\"."}));
+      EXPECT_EQ(Leer(ArchivoComun()), antes);
+    }
+    EXPECT_EQ(Guardado("Oficina 1").DirDatos, "/srv/oficina 1/");
+  }
+  EXPECT_EQ(PerfilesGuardados(), QStringList({"Oficina 1", "Oficina_1", "Compañía", "Sucursal Perú"}));
 }
 
 }  // namespace

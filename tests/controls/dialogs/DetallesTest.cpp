@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,6 +20,7 @@
 #include "fixtures/AplicacionDePrueba.h"
 #include "fixtures/BasesDePrueba.h"
 #include "fixtures/Captura.h"
+#include "fixtures/CarpetaDatos.h"
 #include "fixtures/CarpetaTrabajo.h"
 #include "fixtures/ImprimirQt.h"
 #include "platform/forms/Button.h"
@@ -146,6 +150,53 @@ TEST_F(Detalles, ReplacingAFileAsksAndNoChoosesAgain) {
   forma->btnGuardarClick(nullptr);
   EXPECT_EQ(forma->ModalResult(), mrNone);
   EXPECT_FALSE(forma->FVengoDeGuardar);
+}
+
+TEST_F(Detalles, AReplacedFileKeepsItsOwnerGroupAndPermissionsAndOneThatCannotBeReplacedSaysWhy) {
+  TDetallesMemoForm forma(nullptr);
+  TArchivoDetallesQov& archivo = forma.Archivo();
+  const QByteArray ajeno = QFile::encodeName(Ruta("ajeno.txt"));
+  Escribir(Ruta("ajeno.txt"), "antes\r\n");
+  // Another user's file where the test may give one away (root); else the test's own.
+  const uid_t usuario = geteuid() == 0 ? 65534 : geteuid();
+  const gid_t grupo = geteuid() == 0 ? 65534 : getegid();
+  ASSERT_EQ(chown(ajeno.constData(), usuario, grupo), 0);
+  ASSERT_EQ(chmod(ajeno.constData(), 0640), 0);
+  elecciones = {Ruta("ajeno.txt")};
+  respuestas = {"Yes"};
+  EXPECT_TRUE(archivo.Guardar(forma, *forma.sdImprimirEnArchivo, [&] { archivo.WriteLine("después"); }));
+  struct stat datos {};
+  ASSERT_EQ(stat(ajeno.constData(), &datos), 0);
+  EXPECT_EQ(datos.st_uid, usuario);
+  EXPECT_EQ(datos.st_gid, grupo);
+  EXPECT_EQ(datos.st_mode & 07777, 0640u);
+  EXPECT_EQ(Contenido(Ruta("ajeno.txt")), "despu\xe9s\r\n");
+
+  // A file that cannot be written (root is stopped only by an immutable file) or read gives the reason.
+  Escribir(Ruta("fijo.txt"), "fijo\r\n");
+  std::unique_ptr<Inmutable> fijo;
+  if (geteuid() == 0)
+    fijo = std::make_unique<Inmutable>(Ruta("fijo.txt"));
+  else
+    ASSERT_EQ(chmod(QFile::encodeName(Ruta("fijo.txt")).constData(), 0444), 0);
+  elecciones = {Ruta("fijo.txt")};
+  respuestas = {"Yes"};
+  try {
+    archivo.Guardar(forma, *forma.sdImprimirEnArchivo, [&] { archivo.WriteLine("x"); });
+    ADD_FAILURE() << "replaced";
+  } catch (const Exception& e) {
+    EXPECT_TRUE(e.Message().contains(QRegularExpression(
+        "^No es posible reemplazar el archivo \".*fijo.txt\"\\. (Operation not permitted|Permission denied)$")))
+        << e.Message().toStdString();
+  }
+  fijo.reset();
+  EXPECT_EQ(Contenido(Ruta("fijo.txt")), "fijo\r\n");
+  try {
+    archivo.Open(carpeta.path());
+    ADD_FAILURE() << "opened a folder";
+  } catch (const Exception& e) {
+    EXPECT_TRUE(e.Message().startsWith("No es posible leer el archivo")) << e.Message().toStdString();
+  }
 }
 
 TEST_F(Detalles, AFailedWriteLeavesTheOldFileAndTheRememberedNameAsTheyWere) {

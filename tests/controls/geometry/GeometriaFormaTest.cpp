@@ -36,7 +36,7 @@ class Geometria : public PruebaDePantalla {
   }
 };
 
-TEST_F(Geometria, TheZoomIsTheSavedOneButNeverBelowTheScreens) {
+TEST_F(Geometria, TheZoomIsTheSavedOneButNeverBelowTheScreensNorAboveTheLargest) {
   const int pantalla = ZoomPantalla();
   EXPECT_EQ(ObtenerZoomDefault(), pantalla);
   const struct {
@@ -47,7 +47,9 @@ TEST_F(Geometria, TheZoomIsTheSavedOneButNeverBelowTheScreens) {
       {"no key", QVariant(), pantalla},
       {"110", 110, std::max(110, pantalla)},
       {"160", 160, std::max(160, pantalla)},
-      {"200", 200, 200},
+      {"175", 175, 175},
+      {"200", 200, 175},
+      {"100000", 100000, 175},
       {"0", 0, pantalla},
       {"-5", -5, pantalla},
       {"text", QStringLiteral("grande"), pantalla},

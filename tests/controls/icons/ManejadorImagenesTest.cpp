@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
@@ -82,6 +84,7 @@ TEST_F(ManejadorImagenes, AFileLoadsByItsExtensionAndADamagedOneIsAFailedLoad) {
       {"sin extension", png, false, true},
       {"png.", png, false, true},
       {"rota.png", png.left(png.size() * 2 / 3), false, false},
+      {"cortada.jpg", Codificada(Dibujo(64, 64), "jpeg").chopped(40), false, false},
       {"vacia.png", QByteArray(), false, false},
       {"texto.jpg", QByteArray("no es una imagen"), false, false},
       {"dibujo.emf", QByteArray("\x01\x00\x00\x00", 4), false, false},
@@ -101,6 +104,14 @@ TEST_F(ManejadorImagenes, AFileLoadsByItsExtensionAndADamagedOneIsAFailedLoad) {
       EXPECT_TRUE(imagen.Picture().Empty());
     }
   }
+  // Anything but a regular file is refused before it is read: a FIFO would wait for a writer for ever.
+  const QString fifo = FCarpeta.filePath(QStringLiteral("tuberia.png"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  ConImagenPrevia();
+  EXPECT_FALSE(M::GetImage(imagen, fifo, wifOther, wipmNone));
+  const QString carpeta = FCarpeta.filePath(QStringLiteral("carpeta.png"));
+  ASSERT_TRUE(QDir().mkdir(carpeta));
+  EXPECT_FALSE(M::GetImage(imagen, carpeta, wifOther, wipmNone));
   // A file that cannot be opened is a failure of the file system, not of the picture.
   EXPECT_THROW(M::GetImage(imagen, FCarpeta.filePath(QStringLiteral("no existe.png")), wifOther, wipmNone), EFileError);
 }

@@ -3,6 +3,7 @@
 #include "controls/AplicacionControles.h"
 #include "controls/dialogs/MessageForm.h"
 #include "core/settings/ConexionesQov.h"
+#include "core/settings/XmlRegistryQov.h"
 #include "fixtures/ImprimirQt.h"
 #include "platform/forms/Label.h"
 #include "platform/forms/ModalSeam.h"
@@ -20,7 +21,9 @@ TEST_F(InicioControles, TheProfileWarningAndTheCursorReachTheScreen) {
     dialogo.close();
   };
   MostrarAdvertenciaConexiones(QStringLiteral("El nombre de la conexión no es válido."));
-  EXPECT_EQ(vistos, (QStringList{"Drevalino", "El nombre de la conexión no es válido."}));
+  MostrarAvisoAjustes(QStringLiteral("El archivo de configuración estaba dañado."));
+  EXPECT_EQ(vistos, (QStringList{"Drevalino", "El nombre de la conexión no es válido.", "Drevalino",
+                                 "El archivo de configuración estaba dañado."}));
 
   Screen.SetCursor(crHourGlass);
   ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);

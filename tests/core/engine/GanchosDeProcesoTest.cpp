@@ -4,6 +4,7 @@
 
 #include "core/engine/GanchosDeProceso.h"
 #include "core/settings/ConexionesQov.h"
+#include "core/settings/XmlRegistryQov.h"
 #include "fixtures/ImprimirQt.h"
 
 namespace {
@@ -12,15 +13,19 @@ namespace {
 TEST(GanchosDeProceso, UnaLlamadaEstableceYBorraTodos) {
   QStringList vistos;
   EstablecerGanchosDeProceso({[&](const QString& AMensaje) { vistos << AMensaje; },
-                              [&](TCursor ACursor) { vistos << QString::number(ACursor); }});
+                              [&](TCursor ACursor) { vistos << QString::number(ACursor); },
+                              [&](const QString& AMensaje) { vistos << QStringLiteral("ajustes: ") + AMensaje; }});
   MostrarAdvertenciaConexiones(QStringLiteral("aviso"));
   Screen.SetCursor(crSQLWait);
   Screen.SetCursor(crDefault);
-  EXPECT_EQ(vistos, (QStringList{QStringLiteral("aviso"), QStringLiteral("-17"), QStringLiteral("0")}));
+  MostrarAvisoAjustes(QStringLiteral("reparado"));
+  EXPECT_EQ(vistos, (QStringList{QStringLiteral("aviso"), QStringLiteral("-17"), QStringLiteral("0"),
+                                 QStringLiteral("ajustes: reparado")}));
 
   EstablecerGanchosDeProceso({});
   EXPECT_FALSE(MostrarAdvertenciaConexiones);
   EXPECT_FALSE(Screen.OnCursorChange);
+  EXPECT_FALSE(MostrarAvisoAjustes);
 }
 
 }  // namespace

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QProcess>
 #include <functional>
+#include <memory>
+#include <vector>
 
 #include "core/settings/ConexionesQov.h"
+#include "core/settings/XmlRegistryQov.h"
 #include "fixtures/CarpetasAjustes.h"
 #include "fixtures/ImprimirQt.h"
 #include "platform/rtl/Exception.h"
@@ -102,7 +106,7 @@ TEST_F(Conexiones, ALocalProfileKeepsNoServerAndAnUnknownAccessKeepsBoth) {
   }
 }
 
-TEST_F(Conexiones, SavedProfilesComeBackAsTheFileNamesThem) {
+TEST_F(Conexiones, SavedProfilesComeBackAsTheyWereNamed) {
   {
     TqovConexiones conexiones;
     conexiones.Add(QStringLiteral("Mi empresa"), taLocal, {}, prTCP, QStringLiteral("/srv/Tarvolin datos/"));
@@ -123,7 +127,7 @@ TEST_F(Conexiones, SavedProfilesComeBackAsTheFileNamesThem) {
                             "          </Mi_empresa>\n"));
 
   TqovConexiones conexiones;
-  EXPECT_EQ(Nombres(conexiones), QStringList({"Mi empresa", "Espacios", "Conexi n a o", "2019", "Tipo 5"}));
+  EXPECT_EQ(Nombres(conexiones), QStringList({"Mi empresa", "Espacios", "Conexión_año", "2019", "Tipo 5"}));
   conexiones.SetConexionActual(QStringLiteral("espacios"));
   EXPECT_EQ(conexiones.ServerName(), QStringLiteral("srv:3050"));
   EXPECT_EQ(conexiones.Protocolo(), prNetBeui);
@@ -141,7 +145,7 @@ TEST_F(Conexiones, SavedProfilesComeBackAsTheFileNamesThem) {
   TqovConexiones otra;
   otra.Add(QStringLiteral("Ajena"), taLocal, {}, prTCP, QStringLiteral("/a/"));
   otra.Save();
-  EXPECT_EQ(Nombres(conexiones), QStringList({"Mi empresa", "Espacios", "Conexi n a o", "Tipo 5"}));
+  EXPECT_EQ(Nombres(conexiones), QStringList({"Mi empresa", "Espacios", "Conexión_año", "Tipo 5"}));
 }
 
 TEST_F(Conexiones, LoadLeavesOutStoredProfilesThatCannotBeReadOrFailTheChecksWithoutWarning) {
@@ -217,7 +221,7 @@ TEST_F(Conexiones, DataBasePathInTheLegacyAndTheCurrentSyntax) {
   }
 }
 
-TEST_F(Conexiones, SavingToAFileThatCannotBeWrittenCompletesAndKeepsTheFile) {
+TEST_F(Conexiones, ASaveThatDoesNotReachTheFileRaisesAndKeepsItsChangesForTheNextSave) {
   TqovConexiones conexiones;
   conexiones.Add(QStringLiteral("A"), taLocal, {}, prTCP, QStringLiteral("/a/"));
   conexiones.Save();
@@ -225,8 +229,12 @@ TEST_F(Conexiones, SavingToAFileThatCannotBeWrittenCompletesAndKeepsTheFile) {
   QFile::setPermissions(ArchivoComun(), QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther);
   conexiones.Delete(QStringLiteral("A"));
   conexiones.Add(QStringLiteral("B"), taLocal, {}, prTCP, QStringLiteral("/b/"));
-  EXPECT_NO_THROW(conexiones.Save());
+  EXPECT_THROW(conexiones.Save(), EFileError);
   EXPECT_EQ(Leer(ArchivoComun()), antes);
+  QFile::setPermissions(ArchivoComun(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  conexiones.Save();
+  TqovConexiones leidas;
+  EXPECT_EQ(Nombres(leidas), QStringList{"B"});
 }
 
 TEST_F(Conexiones, SavingTheListWritesTheFileOnce) {
@@ -244,4 +252,81 @@ TEST_F(Conexiones, SavingTheListWritesTheFileOnce) {
   EXPECT_EQ(nombres.last(), QStringLiteral("Perfil 999"));
   leidas.SetConexionActual(QStringLiteral("Perfil 500"));
   EXPECT_EQ(leidas.DirDatos(), QStringLiteral("/datos 500/"));
+}
+
+TEST_F(Conexiones, EveryNameComesBackExactlyThroughAnyNumberOfSaves) {
+  const QStringList nombres = {"Compañía",  "Sucursal Perú", "Éxito",     "Oficina_1",  "Oficina 1",
+                               "2019 Sur",  "1ª Sucursal",   "a x0041 b", "a_x0041_b",  "Ñandú_x00F1_",
+                               "Año 2000_", "-guion",        ".punto",    "dos:puntos", "x0041"};
+  for (const QString& nombre : nombres) {
+    TqovConexiones conexiones;
+    Nombres(conexiones);
+    ASSERT_TRUE(conexiones.Add(nombre, taLocal, {}, prTCP, QStringLiteral("/") + nombre + QStringLiteral("/")))
+        << nombre.toStdString();
+    conexiones.Save();
+  }
+  TqovConexiones conexiones;
+  EXPECT_EQ(Nombres(conexiones), nombres);
+  for (const QString& nombre : nombres) {
+    conexiones.SetConexionActual(nombre);
+    EXPECT_EQ(conexiones.DirDatos(), QStringLiteral("/") + nombre + QStringLiteral("/"));
+  }
+  // Plain names stay in the form the file has always had; what older programs wrote still reads.
+  const QByteArray archivo = Leer(ArchivoComun());
+  EXPECT_TRUE(archivo.contains("<Oficina_1>")) << archivo.constData();
+  EXPECT_TRUE(archivo.contains("<_2019_Sur_>"));
+  EXPECT_TRUE(archivo.contains("<Compa_x00F1__x00ED_a>"));
+}
+
+TEST_F(Conexiones, ANameTheFileCannotTellApartFromAListedOneIsRefused) {
+  TqovConexiones conexiones;
+  ASSERT_TRUE(conexiones.Add(QStringLiteral("Oficina 1"), taLocal, {}, prTCP, QStringLiteral("/o/")));
+  for (const QString& nombre : {QStringLiteral(" Oficina 1"), QStringLiteral("oficina 1 ")}) {
+    Advertencias.clear();
+    EXPECT_FALSE(conexiones.Add(nombre, taLocal, {}, prTCP, QStringLiteral("/x/")));
+    EXPECT_EQ(Advertencias, QStringList{"El nombre de la conexión no es válido."});
+  }
+  EXPECT_TRUE(conexiones.Add(QStringLiteral("Oficina_1"), taLocal, {}, prTCP, QStringLiteral("/u/")));
+}
+
+TEST_F(Conexiones, OperatorsSavingAtOnceFromSeparateProcessesKeepEveryProfile) {
+  constexpr int Procesos = 8;
+  constexpr int Perfiles = 40;
+  std::vector<std::unique_ptr<QProcess>> procesos;
+  for (int i = 0; i < Procesos; ++i) {
+    procesos.push_back(std::make_unique<QProcess>());
+    procesos.back()->start(QStringLiteral(QOV_ALTA_PERFILES), {QString::number(i), QString::number(Perfiles)});
+  }
+  for (auto& proceso : procesos) {
+    ASSERT_TRUE(proceso->waitForFinished(-1));
+    EXPECT_EQ(proceso->exitCode(), 0) << proceso->readAllStandardError().constData();
+  }
+  TqovConexiones conexiones;
+  const QStringList nombres = Nombres(conexiones);
+  EXPECT_EQ(nombres.size(), Procesos * Perfiles);
+  for (int i = 0; i < Procesos; ++i)
+    for (int n = 0; n < Perfiles; ++n)
+      EXPECT_TRUE(nombres.contains(QStringLiteral("Operador %1 perfil %2").arg(i).arg(n))) << i << " " << n;
+}
+
+TEST_F(Conexiones, AFileCutShortIsRepairedFromItsHistoryAndLaterSavesKeepItsProfiles) {
+  {
+    TqovConexiones conexiones;
+    conexiones.Add(QStringLiteral("Matriz"), taLocal, {}, prTCP, QStringLiteral("/m/"));
+    conexiones.Add(QStringLiteral("Sucursal"), taLocal, {}, prTCP, QStringLiteral("/s/"));
+    conexiones.Save();
+  }
+  Escribir(ArchivoComun(), Leer(ArchivoComun()).left(50));
+  QStringList avisos;
+  MostrarAvisoAjustes = [&](const QString& AMensaje) { avisos << AMensaje; };
+  for (const QString& nueva : {QStringLiteral("Otra"), QStringLiteral("Una más")}) {
+    TqovConexiones conexiones;
+    EXPECT_TRUE(Nombres(conexiones).contains(QStringLiteral("Matriz")));
+    conexiones.Add(nueva, taLocal, {}, prTCP, QStringLiteral("/n/"));
+    conexiones.Save();
+  }
+  MostrarAvisoAjustes = nullptr;
+  EXPECT_EQ(avisos.size(), 1);
+  TqovConexiones conexiones;
+  EXPECT_EQ(Nombres(conexiones), QStringList({"Matriz", "Sucursal", "Otra", "Una más"}));
 }

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <csignal>
 #include <functional>
 #include <optional>
@@ -58,6 +59,18 @@ void EscribirValor(const QString& ANombre, const QString& AValor) {
   registro.OpenKey(Ramo, true);
   registro.WriteString(ANombre, AValor);
   registro.CloseKey();
+}
+
+// The permission bits of the file.
+mode_t Modo(const QString& ARuta) {
+  struct stat datos {};
+  return stat(QFile::encodeName(ARuta).constData(), &datos) == 0 ? datos.st_mode & 07777 : 0;
+}
+
+// A machine-wide settings file whose value "Valor" of the key Ramo is AValor.
+QByteArray Documento(const QByteArray& AValor) {
+  return "<?xml version=\"1.0\"?><ProgramData><LocalMachine><Software><Tarvolin><Prueba><Valor>" + AValor +
+         "</Valor></Prueba></Tarvolin></Software></LocalMachine></ProgramData>";
 }
 
 QString LeerValor(const QString& ANombre) {
@@ -332,37 +345,52 @@ TEST_F(XmlRegistry, SwitchingTheRootKeyLoadsTheOtherFileAndDropsUnflushedWrites)
   EXPECT_FALSE(QFile::exists(ArchivoComun()));
 }
 
-TEST_F(XmlRegistry, AFileThatBeginsWithTextIsReplacedByItsHistoryCopyOrEmptied) {
-  const QString historia = Comun() + QStringLiteral("/Tarvolin/ProgramData.~001~");
-  const QByteArray buena =
-      "<?xml version=\"1.0\"?><ProgramData><LocalMachine><Software><Tarvolin><Prueba><Valor>de la copia</Valor>"
-      "</Prueba></Tarvolin></Software></LocalMachine></ProgramData>";
+TEST_F(XmlRegistry, ADamagedFileIsRepairedFromTheNewestHistoryCopyThatLoadsWholeAndTheOperatorIsToldOnce) {
+  const QString carpeta = Comun() + QStringLiteral("/Tarvolin/");
+  const QByteArray copia1 = Documento("de la copia 1");
+  const QByteArray copia2 = Documento("de la copia 2");
+  const QByteArray cortada = copia1.left(60);
+  // Valid profiles, then a part nested deeper than the store reads, or with a name longer than it reads.
+  const QByteArray valido = Documento("leido").chopped(QByteArray("</ProgramData>").size());
+  const QByteArray profundo =
+      valido + QByteArray("<a>").repeated(1100) + QByteArray("</a>").repeated(1100) + "</ProgramData>";
+  const QByteArray largo = valido + "<" + QByteArray(5000, 'n') + "/></ProgramData>";
   const struct {
     const char* caso;
-    std::optional<QByteArray> copia;
-    QByteArray archivoDespues;
+    QByteArray archivo;
+    std::optional<QByteArray> copia1;
+    std::optional<QByteArray> copia2;
     QString valor;
   } casos[] = {
-      {"copy present", buena, buena, QStringLiteral("de la copia")},
-      {"no copy", std::nullopt, QByteArray(), QString()},
-      {"copy damaged too", QByteArray("tampoco es XML"), QByteArray(), QString()},
+      {"begins with text", "Esto no es XML <ProgramData/>", copia1, copia2, "de la copia 1"},
+      {"cut short", cortada, copia1, copia2, "de la copia 1"},
+      {"nested too deep", profundo, copia1, std::nullopt, "de la copia 1"},
+      {"nested too deep, no copy", profundo, std::nullopt, std::nullopt, "leido"},
+      {"name too long, no copy", largo, std::nullopt, std::nullopt, "leido"},
+      {"newest copy cut short too", cortada, cortada, copia2, "de la copia 2"},
+      {"no copy: what could be read", Documento("leido").left(120), std::nullopt, std::nullopt, "leido"},
+      {"no copy loads whole", "no es XML", QByteArray("tampoco"), cortada, ""},
   };
   for (const auto& caso : casos) {
     SCOPED_TRACE(caso.caso);
-    QFile::remove(historia);
-    Escribir(ArchivoComun(), "Esto no es XML <ProgramData/>");
-    if (caso.copia) Escribir(historia, *caso.copia);
+    for (const QString& nombre : QDir(carpeta).entryList(QDir::Files)) QFile::remove(carpeta + nombre);
+    Escribir(ArchivoComun(), caso.archivo);
+    if (caso.copia1) Escribir(carpeta + QStringLiteral("ProgramData.~001~"), *caso.copia1);
+    if (caso.copia2) Escribir(carpeta + QStringLiteral("ProgramData.~002~"), *caso.copia2);
+    QStringList avisos;
+    MostrarAvisoAjustes = [&](const QString& AMensaje) { avisos << AMensaje; };
     EXPECT_EQ(LeerValor(QStringLiteral("Valor")), caso.valor);
-    EXPECT_EQ(Leer(ArchivoComun()), caso.archivoDespues);
+    EXPECT_EQ(LeerValor(QStringLiteral("Valor")), caso.valor);
+    MostrarAvisoAjustes = nullptr;
+    ASSERT_EQ(avisos.size(), 1);
+    EXPECT_TRUE(
+        avisos[0].startsWith(QStringLiteral("El archivo de configuración \"%1\" estaba dañado").arg(ArchivoComun())))
+        << avisos[0].toStdString();
+    // The file loads whole now, and the damaged one stays beside it.
+    TXmlElement raiz(QStringLiteral("ProgramData"));
+    EXPECT_NO_THROW(ParseXml(Leer(ArchivoComun()), raiz));
+    EXPECT_EQ(Leer(ArchivoComun() + QStringLiteral(".danado")), caso.archivo);
   }
-}
-
-TEST_F(XmlRegistry, AFileCutShortKeepsWhatCouldBeReadAndIsNotRewrittenOnLoad) {
-  const QByteArray cortado =
-      "<?xml version=\"1.0\"?>\n<ProgramData><LocalMachine><Software><Tarvolin><Prueba><Valor>leido</Valor><Otro>a";
-  Escribir(ArchivoComun(), cortado);
-  EXPECT_EQ(LeerValor(QStringLiteral("Valor")), QStringLiteral("leido"));
-  EXPECT_EQ(Leer(ArchivoComun()), cortado);
 }
 
 // The machine-wide file, its history copy and the value read stay as they were after a flush that cannot
@@ -596,5 +624,97 @@ TEST_F(XmlRegistry, FoldersTheStoreMakesAreNeverWorldWritable) {
     struct stat datos {};
     ASSERT_EQ(stat(QFile::encodeName(carpeta).constData(), &datos), 0);
     EXPECT_EQ(datos.st_mode & S_IWOTH, 0u) << carpeta.toStdString();
+  }
+}
+
+TEST_F(XmlRegistry, ARepairReadsNoHistoryCopyThroughALinkAndTheStoreWritesFilesForTheOwnerAlone) {
+  const QString carpeta = Comun() + QStringLiteral("/Tarvolin/");
+  const QString secreto = Usuario() + QStringLiteral("/secreto");
+  Escribir(secreto, Documento("secreto"));
+  QFile::setPermissions(secreto, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  const mode_t anterior = umask(0);
+  for (const bool fifo : {false, true}) {
+    SCOPED_TRACE(fifo ? "newest copy a FIFO" : "newest copy a link");
+    for (const QString& nombre : QDir(carpeta).entryList(QDir::Files | QDir::System)) QFile::remove(carpeta + nombre);
+    Escribir(ArchivoComun(), "no es XML");
+    chmod(QFile::encodeName(ArchivoComun()).constData(), 0600);
+    const QString copia1 = carpeta + QStringLiteral("ProgramData.~001~");
+    if (fifo)
+      ASSERT_EQ(mkfifo(QFile::encodeName(copia1).constData(), 0600), 0);
+    else
+      ASSERT_TRUE(QFile::link(secreto, copia1));
+    Escribir(carpeta + QStringLiteral("ProgramData.~002~"), Documento("de la copia 2"));
+    EXPECT_EQ(LeerValor(QStringLiteral("Valor")), QStringLiteral("de la copia 2"));
+    for (const QString& nombre : QDir(carpeta).entryList(QDir::Files | QDir::NoSymLinks))
+      EXPECT_FALSE(Leer(carpeta + nombre).contains("secreto")) << nombre.toStdString();
+    EXPECT_EQ(Modo(ArchivoComun()), 0600u);
+  }
+  EscribirValor(QStringLiteral("Valor"), QStringLiteral("nuevo"));
+  for (const QString& nombre : {QStringLiteral("ProgramData.xml"), QStringLiteral("ProgramData.~001~")})
+    EXPECT_EQ(Modo(carpeta + nombre), 0600u) << nombre.toStdString();
+  // A file that was open to more keeps what it allowed.
+  chmod(QFile::encodeName(ArchivoComun()).constData(), 0644);
+  EscribirValor(QStringLiteral("Valor"), QStringLiteral("otro"));
+  umask(anterior);
+  EXPECT_EQ(Modo(ArchivoComun()), 0644u);
+}
+
+TEST_F(XmlRegistry, AnUpdateAppliesItsChangeToTheFileAsItIsNowOrRaisesWhyItDidNotReachIt) {
+  EscribirValor(QStringLiteral("Uno"), QStringLiteral("1"));
+  TxmlRegistry registro;
+  EscribirValor(QStringLiteral("Dos"), QStringLiteral("2"));  // after this store loaded
+  registro.Update([&] {
+    registro.OpenKey(Ramo, true);
+    registro.WriteString(QStringLiteral("Tres"), QStringLiteral("3"));
+  });
+  for (const char* nombre : {"Uno", "Dos"}) EXPECT_FALSE(LeerValor(QLatin1String(nombre)).isEmpty()) << nombre;
+  EXPECT_EQ(LeerValor(QStringLiteral("Tres")), QStringLiteral("3"));
+
+  const QString carpeta = Comun() + QStringLiteral("/Tarvolin");
+  const struct {
+    const char* caso;
+    std::function<void()> falla;
+    const char* razon;
+  } casos[] = {
+      {"file is a folder",
+       [&] {
+         QFile::remove(ArchivoComun());
+         QDir().mkpath(ArchivoComun());
+       },
+       "Is a directory"},
+      {"folder cannot take a file",
+       [&] { QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::ExeOwner); },
+       "Permission denied|Operation not permitted"},
+      {"read-only file",
+       [&] { QFile::setPermissions(ArchivoComun(), QFileDevice::ReadOwner | QFileDevice::ReadGroup); },
+       "Permission denied"},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.caso);
+    EscribirValor(QStringLiteral("Valor"), QStringLiteral("antes"));
+    const QByteArray antes = Leer(ArchivoComun());
+    std::unique_ptr<Inmutable> fija;
+    if (geteuid() == 0 && std::string(caso.caso) == "folder cannot take a file")
+      fija = std::make_unique<Inmutable>(carpeta);  // permissions do not stop root
+    else
+      caso.falla();
+    TxmlRegistry otro;
+    try {
+      otro.Update([&] {
+        otro.OpenKey(Ramo, true);
+        otro.WriteString(QStringLiteral("Valor"), QStringLiteral("después"));
+      });
+      ADD_FAILURE() << "no error";
+    } catch (const EFileError& e) {
+      EXPECT_TRUE(e.Message().contains(QRegularExpression(QLatin1String(caso.razon)))) << e.Message().toStdString();
+    }
+    fija.reset();
+    QFile::setPermissions(carpeta, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(ArchivoComun()).isDir()) {
+      QDir(ArchivoComun()).removeRecursively();
+    } else {
+      EXPECT_EQ(Leer(ArchivoComun()), antes);
+      QFile::setPermissions(ArchivoComun(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
   }
 }
