@@ -184,6 +184,29 @@ TEST(FloatFormat, EdgeValuesInEveryFormatInUse) {
           << static_cast<double>(caso.valor) << " format " << i;
 }
 
+TEST(FloatFormat, AScaledIntegerShowsEveryDigitAsTheGeneralFormat) {
+  const struct {
+    qint64 entero;
+    int escala;
+    const char* texto;
+  } casos[] = {
+      {0, 2, "0"},
+      {100, 2, "1"},
+      {1250, 2, "12.5"},
+      {-5, 1, "-0.5"},
+      {1, 5, "0.00001"},
+      {1, 6, "1E-6"},
+      {-1, 18, "-1E-18"},
+      {std::numeric_limits<qint64>::max(), 2, "92233720368547758.07"},
+      {std::numeric_limits<qint64>::min(), 4, "-922337203685477.5808"},
+  };
+  for (const auto& caso : casos)
+    EXPECT_EQ(ScaledToStr(caso.entero, caso.escala, Mexico()), QString::fromUtf8(caso.texto)) << caso.entero;
+  TFormatSettings coma = Mexico();
+  coma.DecimalSeparator = QLatin1Char(',');
+  EXPECT_EQ(ScaledToStr(12345, 2, coma), QStringLiteral("123,45"));
+}
+
 TEST(FloatFormat, AMaskOfZerosPadsTheRoundedInteger) {
   const struct {
     int ceros;
