@@ -82,13 +82,22 @@ QVariant Convertir(const TField& AField, const QVariant& AValor) {
 QString ValueText(const QVariant& AValue) {
   if (AValue.isNull()) return QString();
   switch (AValue.typeId()) {
-    case QMetaType::QDate:
-      return FormatDateTime(FormatSettings.ShortDateFormat, DateTimeFromQDateTime(AValue.toDate().startOfDay()));
-    case QMetaType::QTime:
-      return FormatDateTime(FormatSettings.ShortTimeFormat, VarToDateTime(AValue));
-    case QMetaType::QDateTime:
-      return FormatDateTime(FormatSettings.ShortDateFormat + QLatin1Char(' ') + FormatSettings.ShortTimeFormat,
-                            VarToDateTime(AValue));
+    case QMetaType::QDate: {
+      const QDate fecha = AValue.toDate();
+      if (!fecha.isValid()) return {};
+      return ShortPatterns().Date.Format(DateTimeParts(DaysFromJulianDay(fecha.toJulianDay()), 0));
+    }
+    case QMetaType::QTime: {
+      const QTime hora = AValue.toTime();
+      if (!hora.isValid()) return {};
+      return ShortPatterns().Time.Format(DateTimeParts(0, hora.msecsSinceStartOfDay()));
+    }
+    case QMetaType::QDateTime: {
+      const QDateTime momento = AValue.toDateTime();
+      if (!momento.isValid()) return {};
+      return ShortPatterns().DateTime.Format(
+          DateTimeParts(DaysFromJulianDay(momento.date().toJulianDay()), momento.time().msecsSinceStartOfDay()));
+    }
     case QMetaType::Bool:
       return AValue.toBool() ? QStringLiteral("True") : QStringLiteral("False");
     case QMetaType::Double:
@@ -138,7 +147,7 @@ void TField::SetAsString(const QString& AValue) {
   SetValue(AValue.isEmpty() && !texto ? QVariant() : QVariant(AValue));
 }
 
-QString TField::AsString() const { return ValueText(Value()); }
+QString TField::AsString() const { return FDataSet.CurrentText(FIndex); }
 
 int TField::AsInteger() const { return static_cast<int>(AsLargeInt()); }
 
@@ -514,6 +523,13 @@ void TDataSet::ReplaceCurrentRow(const QVector<QVariant>& AValues) {
 QVariant TDataSet::CurrentValue(int AIndex) {
   if (FState == dsEdit || FState == dsInsert) return FBuffer.value(AIndex);
   return FCurrent < 0 ? QVariant() : StoredValue(FCurrent, AIndex);
+}
+
+QString TDataSet::CurrentText(int AIndex) {
+  if (FState == dsEdit || FState == dsInsert) return ValueText(FBuffer.value(AIndex));
+  if (FCurrent < 0) return {};
+  Resolve(FCurrent, AIndex);
+  return FRecords->Text(FCurrent, AIndex);
 }
 
 void TDataSet::SetCurrentValue(TField& AField, const QVariant& AValue) {

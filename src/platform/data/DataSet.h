@@ -54,7 +54,8 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TLocateOptions)
 class TDataSet;
 
 // A field's value as its text: dates and times in the process's short formats, reals in up to 15
-// significant digits, booleans "True" or "False", bytes as Latin-1; empty for null.
+// significant digits, booleans "True" or "False", bytes as Latin-1; empty for null and for an invalid
+// date or time.
 QString ValueText(const QVariant& AValue);
 
 // What a data set's fields will be: given by the data set's source when it opens, or by code before.
@@ -276,6 +277,7 @@ class TDataSet : public QObject {
   void CheckCanModify() const;
   void StartInsert(int APosition);
   QVariant CurrentValue(int AIndex);
+  QString CurrentText(int AIndex);
   // A value of a stored row, its deferred reference read first.
   QVariant StoredValue(int ARow, int AField);
   void Resolve(int ARow, int AField);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/RawBytes.h"
 
 namespace {
@@ -95,6 +96,21 @@ QVariant TMemRecordLayout::Read(int AField, const char* AData) const {
     }
     default:
       return {};
+  }
+}
+
+QString TMemRecordLayout::Text(int AField, const char* AData) const {
+  switch (FCampos[AField].Tipo) {
+    case ftDate:
+      return ShortPatterns().Date.Format(DateTimeParts(DaysFromJulianDay(ReadRaw<qint32>(AData)), 0));
+    case ftTime:
+      return ShortPatterns().Time.Format(DateTimeParts(0, ReadRaw<qint32>(AData)));
+    case ftDateTime: {
+      const auto momento = ReadRaw<Momento>(AData);
+      return ShortPatterns().DateTime.Format(DateTimeParts(DaysFromJulianDay(momento.Dia), momento.Ms));
+    }
+    default:
+      return TRecordLayout::Text(AField, AData);
   }
 }
 

@@ -15,6 +15,7 @@ class TMemRecordLayout : public TRecordLayout {
   explicit TMemRecordLayout(const std::vector<TFieldDef>& AFieldDefs);
 
   QVariant Read(int AField, const char* AData) const override;
+  QString Text(int AField, const char* AData) const override;
   bool Write(int AField, char* AData, const QVariant& AValue) const override;
 
  private:

@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include "platform/data/DataSet.h"
+
 namespace {
 
 // Room for the number of a value kept apart.
@@ -24,5 +26,7 @@ void TRecordLayout::AddSlot(int ASize, int AAlignment, bool ADeferred) {
   FSlots.append({offset, nullOffset, ADeferred});
   FRecordSize = nullOffset + IndicatorSize;
 }
+
+QString TRecordLayout::Text(int AField, const char* AData) const { return ValueText(Read(AField, AData)); }
 
 void TRecordLayout::Finish() { FRecordSize = AlignUp(qMax(FRecordSize, RecordAlignment), RecordAlignment); }

@@ -30,6 +30,9 @@ class TRecordLayout {
 
   // The value inline in a field's data (its indicator fiInline, and not a deferred reference).
   virtual QVariant Read(int AField, const char* AData) const = 0;
+  // The text of that value, as the data set shows it (ValueText); a layout that knows its data's types
+  // writes it from the data, without making the value first.
+  virtual QString Text(int AField, const char* AData) const;
   // Writes the value into a field's data as well as its form allows; false when it has no such form
   // at all. The store keeps apart a value that does not read back the same.
   virtual bool Write(int AField, char* AData, const QVariant& AValue) const = 0;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <new>
 
+#include "platform/data/DataSet.h"
 #include "platform/rtl/RawBytes.h"
 
 namespace {
@@ -164,4 +165,11 @@ QVariant TRecordStore::Value(int ARow, int AField) const {
     default:
       return FLayout->Read(AField, record + slot.Offset);
   }
+}
+
+QString TRecordStore::Text(int ARow, int AField) const {
+  const char* record = FRecords[ARow];
+  const TFieldSlot& slot = FLayout->Slot(AField);
+  if (Indicator(record, slot) != fiInline) return ValueText(Value(ARow, AField));
+  return FLayout->Text(AField, record + slot.Offset);
 }

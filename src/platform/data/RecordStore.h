@@ -41,6 +41,8 @@ class TRecordStore {
   void Resolve(int ARow, int AField, const QVariant& AValue) { SetField(FRecords[ARow], AField, AValue); }
   // The value of a field that is not deferred; NULL is a null QVariant.
   QVariant Value(int ARow, int AField) const;
+  // Its text, as the data set shows it; empty for NULL.
+  QString Text(int ARow, int AField) const;
 
  private:
   char* NewRecord();

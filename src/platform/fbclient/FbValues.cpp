@@ -3,12 +3,15 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
 
 #include "platform/fbclient/FbBlob.h"
 #include "platform/fbclient/FbError.h"
+#include "platform/rtl/FloatFormat.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/RawBytes.h"
 
 namespace {
@@ -16,6 +19,8 @@ namespace {
 // ISC_DATE counts days from 1858-11-17, whose Julian day is this one; ISC_TIME counts 1/10000 s.
 constexpr qint64 JulianDayOfDayZero = 2400001;
 constexpr int TimeUnitsPerMs = 10;
+// The same day as days after 1899-12-30.
+constexpr qint64 DaysOfDayZero = DaysFromJulianDay(JulianDayOfDayZero);
 constexpr short CharacterSetOctets = 1;
 constexpr short BlobSubTypeText = 1;
 // The longest VARCHAR value a parameter can carry.
@@ -175,6 +180,70 @@ QVariant ReadValue(const TFbColumn& AColumn, const char* AData) {
       break;
   }
   return {};
+}
+
+bool ReadText(const TFbColumn& AColumn, const char* AData, bool ATrimFixedChar, QString& AText) {
+  const auto integer = [&AText](qint64 AValue) {
+    char digits[24];
+    AText = QString::fromLatin1(digits, std::to_chars(digits, digits + sizeof digits, AValue).ptr - digits);
+  };
+  const auto dateTime = [&AText](const TDateTimePattern& APattern, ISC_DATE ADate, ISC_TIME ATime) {
+    AText = APattern.Format(DateTimeParts(DaysOfDayZero + ADate, static_cast<int>(ATime / TimeUnitsPerMs)));
+  };
+  switch (AColumn.Kind) {
+    case TFbValueKind::FixedChar: {
+      if (AColumn.CharacterSetId == CharacterSetOctets) return false;
+      qsizetype length = AColumn.Length;
+      if (ATrimFixedChar)
+        while (length > 0 && AData[length - 1] == ' ') --length;
+      AText = DecodeFbText(AData, length, AColumn.Encoding);
+      return true;
+    }
+    case TFbValueKind::String:
+      if (AColumn.CharacterSetId == CharacterSetOctets) return false;
+      AText = DecodeFbText(AData + 2, ReadRaw<short>(AData), AColumn.Encoding);
+      return true;
+    case TFbValueKind::SmallInt:
+      integer(ReadRaw<ISC_SHORT>(AData));
+      return true;
+    case TFbValueKind::Integer:
+      integer(ReadRaw<ISC_LONG>(AData));
+      return true;
+    case TFbValueKind::BigInt:
+      integer(ReadRaw<ISC_INT64>(AData));
+      return true;
+    case TFbValueKind::ScaledNumeric:
+      AText = ScaledToStr(AColumn.SqlType == SQL_SHORT  ? ReadRaw<ISC_SHORT>(AData)
+                          : AColumn.SqlType == SQL_LONG ? ReadRaw<ISC_LONG>(AData)
+                                                        : ReadRaw<ISC_INT64>(AData),
+                          -AColumn.Scale);
+      return true;
+    case TFbValueKind::Float:
+      AText = FloatToStrF(ReadRaw<float>(AData), TFloatFormat::General, 15, 0);
+      return true;
+    case TFbValueKind::Double:
+      AText = FloatToStrF(ReadRaw<double>(AData), TFloatFormat::General, 15, 0);
+      return true;
+    case TFbValueKind::Date:
+      dateTime(ShortPatterns().Date, ReadRaw<ISC_DATE>(AData), 0);
+      return true;
+    case TFbValueKind::Time:
+      dateTime(ShortPatterns().Time, 0, ReadRaw<ISC_TIME>(AData));
+      return true;
+    case TFbValueKind::TimeStamp: {
+      const auto value = ReadRaw<ISC_TIMESTAMP>(AData);
+      dateTime(ShortPatterns().DateTime, value.timestamp_date, value.timestamp_time);
+      return true;
+    }
+    case TFbValueKind::Boolean:
+      AText = ReadRaw<FB_BOOLEAN>(AData) != FB_FALSE ? QStringLiteral("True") : QStringLiteral("False");
+      return true;
+    case TFbValueKind::TextBlob:
+    case TFbValueKind::BinaryBlob:
+    case TFbValueKind::Null:
+      break;
+  }
+  return false;
 }
 
 QVariant ReadBlobValue(const TFbColumn& AColumn, const char* AData, TFbTransactionHandle& ATransaction) {

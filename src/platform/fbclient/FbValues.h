@@ -63,6 +63,12 @@ TFbColumn DescribeColumn(const XSQLVAR& AVar, const TFbAttachment& AAttachment);
 // date() and time() are the stored ones (in UTC, so that no time zone moves them), BOOLEAN bool.
 QVariant ReadValue(const TFbColumn& AColumn, const char* AData);
 
+// The same value as the data-set framework writes it as text, made from the data without a QVariant:
+// texts (without the trailing blanks of CHAR when ATrimFixedChar), integers, scaled numerics with every
+// digit, reals in up to 15 significant digits, dates and times in the process's short formats, booleans
+// "True" or "False". False, with AText untouched, for a value it does not write (OCTETS texts, blobs).
+bool ReadText(const TFbColumn& AColumn, const char* AData, bool ATrimFixedChar, QString& AText);
+
 // The content of the blob whose id is in the data of an output, read in the transaction: QString for a
 // text blob, QByteArray for any other.
 QVariant ReadBlobValue(const TFbColumn& AColumn, const char* AData, TFbTransactionHandle& ATransaction);

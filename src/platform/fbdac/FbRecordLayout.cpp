@@ -13,6 +13,12 @@ QVariant TFbRecordLayout::Read(int AField, const char* AData) const {
   return FTypes[AField] == ftFixedChar ? ValorDeCampo(ftFixedChar, valor) : valor;
 }
 
+QString TFbRecordLayout::Text(int AField, const char* AData) const {
+  QString texto;
+  if (ReadText(FColumns[AField], AData, FTypes[AField] == ftFixedChar, texto)) return texto;
+  return TRecordLayout::Text(AField, AData);
+}
+
 bool TFbRecordLayout::Write(int AField, char* AData, const QVariant& AValue) const {
   return WriteValue(FColumns[AField], AData, AValue);
 }

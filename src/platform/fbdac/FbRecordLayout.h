@@ -19,6 +19,7 @@ class TFbRecordLayout : public TRecordLayout {
   const TFbColumn& Column(int AField) const { return FColumns[AField]; }
 
   QVariant Read(int AField, const char* AData) const override;
+  QString Text(int AField, const char* AData) const override;
   bool Write(int AField, char* AData, const QVariant& AValue) const override;
 
  private:

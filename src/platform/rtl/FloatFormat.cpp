@@ -1,7 +1,9 @@
 #include "platform/rtl/FloatFormat.h"
 
 #include <QRegularExpression>
+#include <QVarLengthArray>
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -15,88 +17,147 @@ namespace {
 
 // The most significant digits that a long double holds reliably.
 constexpr int MaxDigitos = 18;
+// Rounded to at most so many digits, a double's shortest decimal gives the digits that its 18 leading
+// digits give, but where it ends in a half of the last digit kept.
+constexpr int DigitosCortos = 15;
 
 // A finite value as 0.Digitos x 10^Exponente, without trailing zeros; zero has no digits and no sign.
 struct TDecimal {
   bool Negativo = false;
-  QByteArray Digitos;
+  char Digitos[MaxDigitos + 4];
+  int Largo = 0;
   int Exponente = 0;
 };
 
+// The text of a number being written, on the stack unless it is very long.
+class TTexto {
+ public:
+  void operator+=(QChar AChar) { FCaracteres.append(AChar.unicode()); }
+  void operator+=(char AChar) { FCaracteres.append(static_cast<char16_t>(AChar)); }
+  QString Cadena() const {
+    return QString(reinterpret_cast<const QChar*>(FCaracteres.constData()), FCaracteres.size());
+  }
+
+ private:
+  QVarLengthArray<char16_t, 64> FCaracteres;
+};
+
 void QuitarCerosFinales(TDecimal& ADecimal) {
-  while (ADecimal.Digitos.endsWith('0')) ADecimal.Digitos.chop(1);
-  if (ADecimal.Digitos.isEmpty()) ADecimal = TDecimal();
+  while (ADecimal.Largo > 0 && ADecimal.Digitos[ADecimal.Largo - 1] == '0') --ADecimal.Largo;
+  if (ADecimal.Largo == 0) ADecimal = TDecimal();
 }
 
-// The value's leading significant digits, correctly rounded by the C library.
-TDecimal Descomponer(long double AValor) {
-  char texto[64];
-  std::snprintf(texto, sizeof texto, "%.*Le", MaxDigitos - 1, std::fabs(AValor));
-  const char* exponente = std::strchr(texto, 'e');
+// Reads the digits and the exponent of a text in the form d.ddde+x.
+TDecimal Leer(const char* ATexto, bool ANegativo) {
   TDecimal decimal;
-  decimal.Negativo = std::signbit(AValor);
-  for (const char* c = texto; c < exponente; ++c)
-    if (*c >= '0' && *c <= '9') decimal.Digitos += *c;
-  decimal.Exponente = std::atoi(exponente + 1) + 1;
+  decimal.Negativo = ANegativo;
+  const char* c = ATexto;
+  for (; *c != 'e'; ++c)
+    if (*c != '.') decimal.Digitos[decimal.Largo++] = *c;
+  decimal.Exponente = std::atoi(c + 1) + 1;
   QuitarCerosFinales(decimal);
   return decimal;
 }
 
+// The value's 18 leading significant digits, correctly rounded by the C library.
+TDecimal Descomponer(long double AValor) {
+  char texto[64];
+  std::snprintf(texto, sizeof texto, "%.*Le", MaxDigitos - 1, std::fabs(AValor));
+  return Leer(texto, std::signbit(AValor));
+}
+
+// The shortest decimal that reads back as the value; false when the value is no double, or one of the
+// tiniest, which hold fewer digits.
+bool Corto(long double AValor, TDecimal& ADecimal) {
+  const double doble = static_cast<double>(AValor);
+  if (static_cast<long double>(doble) != AValor || (doble != 0 && std::fabs(doble) < DBL_MIN)) return false;
+  char texto[64];
+  *std::to_chars(texto, texto + sizeof texto - 1, std::fabs(doble), std::chars_format::scientific).ptr = 0;
+  ADecimal = Leer(texto, std::signbit(doble));
+  return true;
+}
+
 // Keeps ACuantos leading digits, rounding half away from zero on the first digit dropped.
 void Redondear(TDecimal& ADecimal, int ACuantos) {
-  if (ACuantos >= ADecimal.Digitos.size()) return;
+  if (ACuantos >= ADecimal.Largo) return;
   const bool haciaArriba = ACuantos >= 0 && ADecimal.Digitos[ACuantos] >= '5';
-  ADecimal.Digitos.truncate(std::max(ACuantos, 0));
+  ADecimal.Largo = std::max(ACuantos, 0);
   if (haciaArriba) {
-    qsizetype i = ACuantos - 1;
+    int i = ACuantos - 1;
     for (; i >= 0 && ADecimal.Digitos[i] == '9'; --i) ADecimal.Digitos[i] = '0';
     if (i >= 0) {
       ++ADecimal.Digitos[i];
     } else {
-      ADecimal.Digitos.prepend('1');
+      std::memmove(ADecimal.Digitos + 1, ADecimal.Digitos, ADecimal.Largo);
+      ADecimal.Digitos[0] = '1';
+      ++ADecimal.Largo;
       ++ADecimal.Exponente;
     }
   }
   QuitarCerosFinales(ADecimal);
 }
 
-// The digit at position APosicion (0 is the first significant one); zero outside the digits.
-QChar Digito(const TDecimal& ADecimal, int APosicion) {
-  return QLatin1Char(APosicion >= 0 && APosicion < ADecimal.Digitos.size() ? ADecimal.Digitos[APosicion] : '0');
+// The value's 18 leading digits rounded to as many as ACuantos gives for them (FloatToStrF's rounding);
+// taken from the value's shortest decimal, without the C library, wherever that gives the same digits.
+template <typename Cuantos>
+TDecimal Redondeado(long double AValor, Cuantos ACuantos) {
+  TDecimal decimal;
+  if (Corto(AValor, decimal)) {
+    const int cuantos = ACuantos(decimal);
+    const bool mitad = cuantos >= 0 && decimal.Largo == cuantos + 1 && decimal.Digitos[cuantos] == '5';
+    if (cuantos <= DigitosCortos && !mitad) {
+      Redondear(decimal, cuantos);
+      return decimal;
+    }
+  }
+  decimal = Descomponer(AValor);
+  Redondear(decimal, ACuantos(decimal));
+  return decimal;
 }
 
-QString ConSigno(const TDecimal& ADecimal, const QString& ATexto) {
-  return ADecimal.Negativo ? QLatin1Char('-') + ATexto : ATexto;
+// The digit at position APosicion (0 is the first significant one); zero outside the digits.
+char Digito(const TDecimal& ADecimal, int APosicion) {
+  return APosicion >= 0 && APosicion < ADecimal.Largo ? ADecimal.Digitos[APosicion] : '0';
+}
+
+void Signo(const TDecimal& ADecimal, TTexto& ATexto) {
+  if (ADecimal.Negativo) ATexto += '-';
 }
 
 // The integer part and ADecimales decimals, without sign; AMiles, when not null, between groups of three.
-QString Fijo(const TDecimal& ADecimal, int ADecimales, QChar ASeparador, QChar AMiles) {
-  QString texto;
+void Fijo(const TDecimal& ADecimal, int ADecimales, QChar ASeparador, QChar AMiles, TTexto& ATexto) {
+  if (ADecimal.Exponente <= 0) ATexto += '0';
   for (int i = 0; i < ADecimal.Exponente; ++i) {
-    if (!AMiles.isNull() && i > 0 && (ADecimal.Exponente - i) % 3 == 0) texto += AMiles;
-    texto += Digito(ADecimal, i);
+    if (!AMiles.isNull() && i > 0 && (ADecimal.Exponente - i) % 3 == 0) ATexto += AMiles;
+    ATexto += Digito(ADecimal, i);
   }
-  if (texto.isEmpty()) texto = QStringLiteral("0");
-  if (ADecimales > 0) texto += ASeparador;
-  for (int i = 0; i < ADecimales; ++i) texto += Digito(ADecimal, ADecimal.Exponente + i);
-  return texto;
+  if (ADecimales > 0) ATexto += ASeparador;
+  for (int i = 0; i < ADecimales; ++i) ATexto += Digito(ADecimal, ADecimal.Exponente + i);
 }
 
 // d.dddE-x with every significant digit and at least ADigitosExponente exponent digits.
 QString Exponencial(const TDecimal& ADecimal, int ADigitosExponente, QChar ASeparador) {
-  QString texto = Digito(ADecimal, 0);
-  if (ADecimal.Digitos.size() > 1) texto += ASeparador + QString::fromLatin1(ADecimal.Digitos.mid(1));
+  TTexto texto;
+  Signo(ADecimal, texto);
+  texto += Digito(ADecimal, 0);
+  if (ADecimal.Largo > 1) texto += ASeparador;
+  for (int i = 1; i < ADecimal.Largo; ++i) texto += ADecimal.Digitos[i];
   const int exponente = ADecimal.Exponente - 1;
-  texto += QLatin1Char('E');
-  if (exponente < 0) texto += QLatin1Char('-');
-  texto += QString::number(std::abs(exponente)).rightJustified(ADigitosExponente, QLatin1Char('0'));
-  return ConSigno(ADecimal, texto);
+  texto += 'E';
+  if (exponente < 0) texto += '-';
+  char numero[16];
+  const int largo = static_cast<int>(std::to_chars(numero, numero + sizeof numero, std::abs(exponente)).ptr - numero);
+  for (int i = largo; i < ADigitosExponente; ++i) texto += '0';
+  for (int i = 0; i < largo; ++i) texto += numero[i];
+  return texto.Cadena();
 }
 
 QString General(const TDecimal& ADecimal, int APrecision, int ADigitos, QChar ASeparador) {
   if (ADecimal.Exponente > APrecision || ADecimal.Exponente < -4) return Exponencial(ADecimal, ADigitos, ASeparador);
-  const int decimales = std::max(0, static_cast<int>(ADecimal.Digitos.size()) - ADecimal.Exponente);
-  return ConSigno(ADecimal, Fijo(ADecimal, decimales, ASeparador, QChar()));
+  TTexto texto;
+  Signo(ADecimal, texto);
+  Fijo(ADecimal, std::max(0, ADecimal.Largo - ADecimal.Exponente), ASeparador, QChar(), texto);
+  return texto.Cadena();
 }
 
 }  // namespace
@@ -107,22 +168,37 @@ QString FloatToStrF(long double AValue, TFloatFormat AFormat, int APrecision, in
   if (std::isinf(AValue)) return AValue < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
   const int precision = std::clamp(APrecision, 1, MaxDigitos);
   const int digitos = std::clamp(ADigits, 0, MaxDigitos);
-  TDecimal decimal = Descomponer(AValue);
-  if (AFormat == TFloatFormat::General) {
-    Redondear(decimal, precision);
-    return General(decimal, precision, digitos, ASettings.DecimalSeparator);
-  }
-  Redondear(decimal, std::min(precision, decimal.Exponente + digitos));
+  if (AFormat == TFloatFormat::General)
+    return General(Redondeado(AValue, [precision](const TDecimal&) { return precision; }), precision, digitos,
+                   ASettings.DecimalSeparator);
+  const TDecimal decimal =
+      Redondeado(AValue, [=](const TDecimal& ADecimal) { return std::min(precision, ADecimal.Exponente + digitos); });
   if (decimal.Exponente > precision) return Exponencial(decimal, 0, ASettings.DecimalSeparator);
   const QChar miles = AFormat == TFloatFormat::Number ? ASettings.ThousandSeparator : QChar();
-  return ConSigno(decimal, Fijo(decimal, digitos, ASettings.DecimalSeparator, miles));
+  TTexto texto;
+  Signo(decimal, texto);
+  Fijo(decimal, digitos, ASettings.DecimalSeparator, miles, texto);
+  return texto.Cadena();
+}
+
+QString ScaledToStr(qint64 AUnscaled, int AScale, const TFormatSettings& ASettings) {
+  TDecimal decimal;
+  decimal.Negativo = AUnscaled < 0;
+  const quint64 magnitud = decimal.Negativo ? 0 - static_cast<quint64>(AUnscaled) : static_cast<quint64>(AUnscaled);
+  decimal.Largo = static_cast<int>(
+      std::to_chars(decimal.Digitos, decimal.Digitos + sizeof decimal.Digitos, magnitud).ptr - decimal.Digitos);
+  decimal.Exponente = decimal.Largo - AScale;
+  QuitarCerosFinales(decimal);
+  return General(decimal, std::numeric_limits<int>::max(), 0, ASettings.DecimalSeparator);
 }
 
 QString FormatFloatZeros(int AZeros, long double AValue) {
   if (!std::isfinite(AValue)) return FloatToStrF(AValue, TFloatFormat::General, MaxDigitos, 0);
-  TDecimal decimal = Descomponer(AValue);
-  Redondear(decimal, std::min(MaxDigitos, decimal.Exponente));
-  return ConSigno(decimal, Fijo(decimal, 0, QChar(), QChar()).rightJustified(AZeros, QLatin1Char('0')));
+  const TDecimal decimal =
+      Redondeado(AValue, [](const TDecimal& ADecimal) { return std::min(MaxDigitos, ADecimal.Exponente); });
+  TTexto texto;
+  Fijo(decimal, 0, QChar(), QChar(), texto);
+  return (decimal.Negativo ? QStringLiteral("-") : QString()) + texto.Cadena().rightJustified(AZeros, QLatin1Char('0'));
 }
 
 int StrToInt(const QString& AText) {

@@ -26,6 +26,10 @@ enum class TFloatFormat {
 QString FloatToStrF(long double AValue, TFloatFormat AFormat, int APrecision, int ADigits,
                     const TFormatSettings& ASettings = FormatSettings);
 
+// The exact value AUnscaled x 10^-AScale (a scaled integer, AScale above 0) as the General format
+// writes it, with every significant digit: 1250 with scale 2 gives "12.5", 1 with scale 6 "1E-6".
+QString ScaledToStr(qint64 AUnscaled, int AScale, const TFormatSettings& ASettings = FormatSettings);
+
 // The value rounded to a whole number and padded on the left with zeros to at least AZeros digits, as a
 // mask of AZeros zeros writes it: 42 with 5 zeros gives "00042", -42 gives "-00042".
 QString FormatFloatZeros(int AZeros, long double AValue);

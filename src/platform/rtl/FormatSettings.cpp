@@ -37,11 +37,6 @@ QString Convertir(const QString& patron, QChar separador, QChar marcador) {
   return resultado.trimmed();
 }
 
-// Appends the number with at least `digitos` digits.
-void Agregar(QString& texto, int valor, int digitos) {
-  texto += QString::number(valor).rightJustified(digitos, QLatin1Char('0'));
-}
-
 }  // namespace
 
 TFormatSettings TFormatSettings::Create(const QString& ALocale) {
@@ -61,48 +56,30 @@ TFormatSettings TFormatSettings::Create(const QString& ALocale) {
 TFormatSettings FormatSettings = TFormatSettings::Create(QLocale::system().name());
 
 QString FormatDateTime(const QString& AFormat, TDateTime AValue, const TFormatSettings& ASettings) {
-  const QDateTime valor = QDateTimeFromDateTime(AValue);
-  const QDate fecha = valor.date();
-  const QTime hora = valor.time();
-  QString resultado;
-  bool trasHora = false;  // "m" right after an hour means minutes
-  for (qsizetype i = 0; i < AFormat.size();) {
-    const QChar c = AFormat[i];
-    const QChar letra = c.toLower();
-    qsizetype n = 1;
-    while (i + n < AFormat.size() && AFormat[i + n].toLower() == letra) ++n;
-    const int digitos = n >= 2 ? 2 : 1;
-    if (letra == QLatin1Char('y')) {
-      if (n <= 2)
-        Agregar(resultado, fecha.year() % 100, 2);
-      else
-        Agregar(resultado, fecha.year(), 4);
-      trasHora = false;
-    } else if (letra == QLatin1Char('m')) {
-      Agregar(resultado, trasHora ? hora.minute() : fecha.month(), digitos);
-      trasHora = false;
-    } else if (letra == QLatin1Char('d')) {
-      Agregar(resultado, fecha.day(), digitos);
-      trasHora = false;
-    } else if (letra == QLatin1Char('h')) {
-      Agregar(resultado, hora.hour(), digitos);
-      trasHora = true;
-    } else if (letra == QLatin1Char('n')) {
-      Agregar(resultado, hora.minute(), digitos);
-      trasHora = false;
-    } else if (letra == QLatin1Char('s')) {
-      Agregar(resultado, hora.second(), digitos);
-      trasHora = false;
-    } else {
-      n = 1;
-      if (c == QLatin1Char('/'))
-        resultado += ASettings.DateSeparator;
-      else if (c == QLatin1Char(':'))
-        resultado += ASettings.TimeSeparator;
-      else
-        resultado += c;
-    }
-    i += n;
+  return TDateTimePattern(AFormat, ASettings.DateSeparator, ASettings.TimeSeparator).Format(DecodeDateTime(AValue));
+}
+
+const TShortPatterns& ShortPatterns(const TFormatSettings& ASettings) {
+  // Each thread keeps the patterns of the settings it last formatted with.
+  thread_local struct {
+    bool Compilados = false;
+    QChar DateSeparator, TimeSeparator;
+    QString ShortDateFormat, ShortTimeFormat;
+    TShortPatterns Patterns;
+  } compilados;
+  if (!compilados.Compilados || compilados.DateSeparator != ASettings.DateSeparator ||
+      compilados.TimeSeparator != ASettings.TimeSeparator || compilados.ShortDateFormat != ASettings.ShortDateFormat ||
+      compilados.ShortTimeFormat != ASettings.ShortTimeFormat) {
+    const auto compilar = [&ASettings](const QString& AFormato) {
+      return TDateTimePattern(AFormato, ASettings.DateSeparator, ASettings.TimeSeparator);
+    };
+    compilados = {true,
+                  ASettings.DateSeparator,
+                  ASettings.TimeSeparator,
+                  ASettings.ShortDateFormat,
+                  ASettings.ShortTimeFormat,
+                  {compilar(ASettings.ShortDateFormat), compilar(ASettings.ShortTimeFormat),
+                   compilar(ASettings.ShortDateFormat + QLatin1Char(' ') + ASettings.ShortTimeFormat)}};
   }
-  return resultado;
+  return compilados.Patterns;
 }

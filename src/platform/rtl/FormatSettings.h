@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/DateTimePattern.h"
 
 // Regional formats used by every formatting of dates, times and numbers that passes none of its own.
 // Format strings use the letters yy/yyyy (year), m/mm (month, or minutes right after an hour),
@@ -27,3 +28,13 @@ struct TFormatSettings {
 extern TFormatSettings FormatSettings;
 
 QString FormatDateTime(const QString& AFormat, TDateTime AValue, const TFormatSettings& ASettings = FormatSettings);
+
+// The settings' short date format, short time format, and both with a blank between, compiled.
+struct TShortPatterns {
+  TDateTimePattern Date;
+  TDateTimePattern Time;
+  TDateTimePattern DateTime;
+};
+
+// The short patterns of the settings, compiled again only when their formats or separators change.
+const TShortPatterns& ShortPatterns(const TFormatSettings& ASettings = FormatSettings);

@@ -23,7 +23,7 @@ TDateTime VarToDateTime(const QVariant& AValue) {
     case QMetaType::QDateTime:
       return DateTimeFromQDateTime(AValue.toDateTime());
     case QMetaType::QDate:
-      return DateTimeFromQDateTime(AValue.toDate().startOfDay());
+      return DateTimeFromDate(AValue.toDate());
     case QMetaType::QTime:
       return AValue.toTime().msecsSinceStartOfDay() / 86400000.0;
     default:

@@ -129,7 +129,7 @@ TEST_F(Tabla, CloseForgetsTheRowsAndTheFields) {
   EXPECT_TRUE(tabla.IsEmpty());
 }
 
-TEST(Registros, EveryTypeKeepsTheValueWrittenWhetherItFitsTheRecordOrNot) {
+TEST(Registros, EveryTypeKeepsTheValueWrittenAndItsTextWhetherItFitsTheRecordOrNot) {
   const QDateTime momento(QDate(2024, 5, 10), QTime(13, 30, 5, 123));
   const struct {
     TFieldType tipo;
@@ -170,6 +170,9 @@ TEST(Registros, EveryTypeKeepsTheValueWrittenWhetherItFitsTheRecordOrNot) {
       EXPECT_EQ(leido.isNull(), esperado.isNull()) << caso.tipo << " " << fila;
       EXPECT_EQ(leido.metaType(), esperado.metaType()) << caso.tipo;
       EXPECT_EQ(leido, esperado) << caso.tipo;
+      // The text made from the record is that of the value.
+      tabla.SetRecNo(fila + 1);
+      EXPECT_EQ(tabla.FieldByName("VALOR").AsString(), ValueText(esperado)) << caso.tipo;
     }
   }
 }
@@ -403,3 +406,8 @@ TEST(Campos, TellWhatControlsMayTypeAndChange) {
 }
 
 }  // namespace
+
+TEST(Registros, AnInvalidDateOrTimeShowsNoText) {
+  for (const QVariant& valor : {QVariant(QDate()), QVariant(QTime()), QVariant(QDateTime())})
+    EXPECT_EQ(ValueText(valor), "") << valor.typeName();
+}

@@ -8,6 +8,7 @@
 #include "platform/fbdac/FbConnection.h"
 #include "platform/fbdac/FbQuery.h"
 #include "platform/fbdac/FbTransaction.h"
+#include "platform/rtl/FormatSettings.h"
 
 namespace {
 
@@ -247,6 +248,75 @@ TEST_F(Componentes, TheRowsOfAQueryKeepEveryValueWrittenAsItWasWritten) {
   }
   EXPECT_EQ(cliente.FieldByName("ID").AsInteger(), 1);
   EXPECT_EQ(cliente.FieldByName("CHICO").AsInteger(), 70000);
+}
+
+TEST_F(Componentes, EveryTypeReadsAsTheTextThatShowsItsValue) {
+  const TFormatSettings anterior = FormatSettings;
+  FormatSettings = TFormatSettings::Create(QStringLiteral("es-MX"));
+  FormatSettings.DateSeparator = QLatin1Char('/');
+  FormatSettings.TimeSeparator = QLatin1Char(':');
+  FormatSettings.ShortDateFormat = QStringLiteral("dd/mm/yyyy");
+  FormatSettings.ShortTimeFormat = QStringLiteral("hh:nn:ss");
+  const struct {
+    const char* expresion;
+    const char* texto;
+  } casos[] = {
+      {"CAST(NULL AS INTEGER)", ""},
+      {"CAST(-32768 AS SMALLINT)", "-32768"},
+      {"CAST(-2147483648 AS INTEGER)", "-2147483648"},
+      {"CAST(-9223372036854775808 AS BIGINT)", "-9223372036854775808"},
+      {"CAST(12.50 AS NUMERIC(9, 2))", "12.5"},
+      {"CAST(-0.05 AS NUMERIC(4, 2))", "-0.05"},
+      {"CAST(0 AS NUMERIC(18, 2))", "0"},
+      {"CAST(0.00001 AS NUMERIC(18, 6))", "0.00001"},
+      {"CAST(0.000001 AS NUMERIC(18, 6))", "1E-6"},
+      {"CAST(123456789012.34 AS NUMERIC(18, 2))", "123456789012.34"},
+      // every digit, also beyond the 15 that a real keeps
+      {"CAST(1234567890123456.78 AS NUMERIC(18, 2))", "1234567890123456.78"},
+      {"CAST(-92233720368547758.08 AS NUMERIC(18, 2))", "-92233720368547758.08"},
+      {"CAST(0.1 AS DOUBLE PRECISION)", "0.1"},
+      {"CAST(2 AS DOUBLE PRECISION) / 3", "0.666666666666667"},
+      {"CAST(1E-7 AS DOUBLE PRECISION)", "1E-7"},
+      {"CAST(1E300 AS DOUBLE PRECISION)", "1E300"},
+      {"CAST(2.5 AS FLOAT)", "2.5"},
+      {"CAST(0.1 AS FLOAT)", "0.100000001490116"},
+      {"DATE '0001-01-01'", "01/01/0001"},
+      {"DATE '1600-02-29'", "29/02/1600"},
+      {"DATE '1899-12-30'", "30/12/1899"},
+      {"DATE '2000-02-29'", "29/02/2000"},
+      {"DATE '9999-12-31'", "31/12/9999"},
+      {"TIME '00:00:00'", "00:00:00"},
+      {"TIME '12:34:56.5'", "12:34:56"},
+      {"TIME '23:59:59.9999'", "23:59:59"},
+      {"TIMESTAMP '0001-01-01 00:00:00'", "01/01/0001 00:00:00"},
+      {"TIMESTAMP '2024-02-29 17:03:09'", "29/02/2024 17:03:09"},
+      {"TIMESTAMP '9999-12-31 23:59:59.9999'", "31/12/9999 23:59:59"},
+      {"TRUE", "True"},
+      {"FALSE", "False"},
+      {"CAST('ab ' AS CHAR(5))", "ab"},
+      {"CAST(' a ' AS VARCHAR(5))", " a "},
+      {"CAST('Compañía' AS VARCHAR(10))", "Compañía"},
+      {"CAST('ab' AS VARCHAR(3) CHARACTER SET OCTETS)", "ab"},
+      {"CAST('nota' AS BLOB SUB_TYPE TEXT)", "nota"},
+  };
+  for (const auto& caso : casos) {
+    TFbQuery q;
+    q.SetConnection(&bd);
+    q.SQL().SetText(QStringLiteral("SELECT %1 FROM RDB$DATABASE").arg(QString::fromUtf8(caso.expresion)));
+    q.Open();
+    EXPECT_EQ(q.Field(0).AsString(), QString::fromUtf8(caso.texto)) << caso.expresion;
+  }
+
+  // A change of the formats shows in the next text.
+  TFbQuery q;
+  q.SetConnection(&bd);
+  q.SQL().SetText("SELECT DATE '2000-02-29', TIMESTAMP '2024-02-29 17:03:09' FROM RDB$DATABASE");
+  q.Open();
+  FormatSettings.ShortDateFormat = QStringLiteral("yyyy-mm-dd");
+  FormatSettings.TimeSeparator = QLatin1Char('.');
+  EXPECT_EQ(q.Field(0).AsString(), "2000-02-29");
+  EXPECT_EQ(q.Field(1).AsString(), "2024-02-29 17.03.09");
+  FormatSettings = anterior;
 }
 
 TEST_F(Componentes, ADetailFollowsItsMaster) {
