@@ -216,7 +216,7 @@ void TXmlFileStorage::LoadFile() {
   QFile archivo(FFileName);
   if (!archivo.open(QIODevice::ReadOnly))
     FErrorLectura = QStringLiteral("No se puede abrir el archivo \"%1\". %2").arg(FFileName, archivo.errorString());
-  const QByteArray datos = archivo.readAll();
+  const QByteArray datos = FErrorLectura.isEmpty() ? archivo.readAll() : QByteArray();
   if (FErrorLectura.isEmpty() && archivo.error() != QFileDevice::NoError)
     FErrorLectura = QStringLiteral("No se puede leer el archivo \"%1\". %2").arg(FFileName, archivo.errorString());
   if (!FErrorLectura.isEmpty()) throw EFileError(FErrorLectura);
