@@ -70,6 +70,8 @@ TConexionRevision::TRevision TConexionRevision::Revisar() {
   return revision;
 }
 
+int TConexionRevision::NumeroConexion() { return FBD.Attachment().DatabaseInfoInteger(isc_info_attachment_id); }
+
 void TConexionRevision::Cerrar() {
   FConsulta.Close();
   if (FTransaccion.InTransaction()) FTransaccion.Commit();

@@ -34,6 +34,9 @@ class TConexionRevision {
   // The other attachments of the database, "Usuario: <user> - Proceso: <process>" each, leaving out the
   // server's own where the database marks them.
   TRevision Revisar();
+  // The number the database gave this connection when it attached: one more than the attachment before it
+  // got, in every server version, while the database stays open in the server.
+  int NumeroConexion();
   // Commits and closes the connection; raises the client's error.
   void Cerrar();
 

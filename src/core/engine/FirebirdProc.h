@@ -55,6 +55,10 @@ class TCallerSilencioso : public IqovFirebirdProcCaller {
 // its exit code; AProceso holds the child while it runs and 0 afterwards.
 int EjecutarProcesoYEsperar(const ProcessLaunch& ALanzamiento, ProcessHandle& AProceso);
 
+// Runs, while set, when MigrarBD is about to put the old file of the database ARutaBD into the archive, after
+// its last check before the swap: the seam where tests act as another user of the database would.
+extern std::function<void(const QString& ARutaBD)> AntesDeArchivarBD;
+
 // The conversion engine: runs the Firebird tools that take a database of the data folder from the
 // installed server's on-disk structure to ODS 12.
 class TqovFirebirdProc {
@@ -111,8 +115,9 @@ class TqovFirebirdProc {
   // AEsConfig) to ODS 12: backup, restore, the old file into the archive and the new one in its place.
   // Returns normally when it is converted, or when the operator cancelled after the backup. A name that is
   // no plain file name, an archived original there already (never replaced), and a new file that would
-  // replace another company's database, stop it before anything changes; a user attached, or a change committed, after the backup stops it before the archive
-  // with TqovExceptionBDUsuariosConectados.
+  // replace another company's database, stop it before anything changes; another user who attaches or commits
+  // a change from the attached-users check on stops it with TqovExceptionBDUsuariosConectados, and the old
+  // database stays in place (or takes its place back).
   void MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion, const QString& ANombreBD,
                 const QString& ADBUser, const QString& ADBPass, const QString& ARutaGBakActual, const QString& AServer,
                 bool AEsConfig);

@@ -17,7 +17,18 @@ void AsegurarCarpeta(const QString& ACarpeta, const QString& AError) {
   if (!DirectoryExists(ACarpeta) && !CreateDir(ACarpeta)) throw TqovExceptionOperacionesArchivo(AError);
 }
 
+// The number the database gives a connection made now.
+int NumeroNuevaConexion(const QString& ARutaBD, const QString& AServer, const QString& ADBUser,
+                        const QString& ADBPass) {
+  TConexionRevision conexion(ARutaBD, AServer, ADBUser, ADBPass);
+  const int numero = conexion.NumeroConexion();
+  conexion.Cerrar();
+  return numero;
+}
+
 }  // namespace
+
+std::function<void(const QString& ARutaBD)> AntesDeArchivarBD;
 
 void TqovFirebirdProc::EscribirLeame(const QString& ARuta) {
   if (FileExists(ARuta)) return;
@@ -99,18 +110,28 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
 
   ChecarUsuariosConectados(origen, AServer, ADBUser, ADBPass);
 
+  // Whatever another user commits from here on and the backup misses would stay only in the old file, which
+  // goes to the archive. A connection held from here to the swap keeps the database open in the server, so
+  // that it numbers the attachments one after another and serves the old file to whoever attaches, even after
+  // the new file took its name: the backup takes one number, anybody else another, and whoever is attached or
+  // starts a transaction afterwards is seen by this connection.
+  TConexionRevision vigilancia(origen, AServer, ADBUser, ADBPass);
+  InformarUsuarios(vigilancia.Revisar().Usuarios);  // whoever attached between the check and the watch
+  const int numeroVigilancia = vigilancia.NumeroConexion();
+
   ACaller.MostrarAnimacionAvance(QStringLiteral("Respaldando..."));
   RespaldarEnVersionActual(ACaller, origen, respaldo, ANombreBD, ARutaGBakActual, ADBUser, ADBPass, AEsConfig, AServer);
   ACaller.OcultarAnimacionAvance();
 
   if (ACaller.GetCancelar()) return;
 
-  // From the end of the backup on, nobody may attach nor change the database: what they wrote would stay in
-  // the old file, which goes to the archive. A connection held meanwhile sees both: another attachment, and
-  // a transaction that another started (its numbers then no longer follow on from this connection's own).
-  TConexionRevision vigilancia(origen, AServer, ADBUser, ADBPass);
   const TConexionRevision::TRevision alRespaldar = vigilancia.Revisar();
   InformarUsuarios(alRespaldar.Usuarios);
+  // A connection made now gets the number after the backup's; a higher one means others attached meanwhile.
+  if (NumeroNuevaConexion(origen, AServer, ADBUser, ADBPass) != numeroVigilancia + 2)
+    throw TqovExceptionBDUsuariosConectados(
+        QStringLiteral("Otro usuario se conectó a la base de datos durante el respaldo; la conversión se debe "
+                       "repetir sin usuarios conectados.\n\r"));
 
   ACaller.MostrarAnimacionAvance(QStringLiteral("Restaurando..."));
   try {
@@ -131,14 +152,19 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
     throw TqovExceptionOperacionesArchivo(QStringLiteral(
         "Ocurrió un error al dar a la base de datos con formato ODS 12.0 el dueño y los permisos de la anterior."));
 
-  const TConexionRevision::TRevision alArchivar = vigilancia.Revisar();
-  vigilancia.Cerrar();
-  try {
-    InformarUsuarios(alArchivar.Usuarios);
-    if (alArchivar.Transaccion != alRespaldar.Transaccion + 2)
+  // Between two checks of the watch, someone attached, or a transaction that is not one of the watch's two,
+  // means someone else used the database.
+  const auto sinCambios = [this](const TConexionRevision::TRevision& AAntes,
+                                 const TConexionRevision::TRevision& ADespues) {
+    InformarUsuarios(ADespues.Usuarios);
+    if (ADespues.Transaccion != AAntes.Transaccion + 2)
       throw TqovExceptionBDUsuariosConectados(
-          QStringLiteral("Otro usuario usó la base de datos después de que se respaldó; la conversión se debe repetir "
-                         "sin usuarios conectados.\n\r"));
+          QStringLiteral("Otro usuario usó la base de datos después de que se respaldó; la conversión se debe "
+                         "repetir sin usuarios conectados.\n\r"));
+  };
+  const TConexionRevision::TRevision alArchivar = vigilancia.Revisar();
+  try {
+    sinCambios(alRespaldar, alArchivar);
   } catch (const TqovExceptionBDUsuariosConectados&) {
     QFile::remove(nueva);  // the restore's file lacks what the others did: it is of no use
     throw;
@@ -148,6 +174,7 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
       carpetaArchivo,
       QStringLiteral("Ocurrió un error al crear la carpeta en donde se va a archivar la base de datos anterior."));
   EscribirLeame(JoinPath(archivo, QStringLiteral("leame.txt")));
+  if (AntesDeArchivarBD) AntesDeArchivarBD(origen);
   // The old file takes its archived name beside its own, and only then does the new file take its name in one
   // step: at no instant is there no database under the source's name, whatever stops the run.
   if (!SyncToDisk(nueva) || !KeepCopyNoReplace(origen, archivada))
@@ -157,4 +184,19 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
     throw TqovExceptionOperacionesArchivo(
         QStringLiteral("Ocurrió un error al renombrar el la base de datos con formato ODS 12.0."));
   }
+  // Until the watch lets the old file go, the server serves it to whoever attaches under the database's name:
+  // whoever came in since the last check is seen now, and the old file takes its name back in one step, which
+  // removes the new one. A check that cannot run is no proof that nobody came.
+  try {
+    sinCambios(alArchivar, vigilancia.Revisar());
+  } catch (const Exception&) {
+    if (!ReplaceFileAtomically(archivada, origen))
+      throw TqovExceptionOperacionesArchivo(
+          QStringLiteral("Otro usuario pudo haber usado la base de datos mientras se archivaba y no fue posible "
+                         "regresarla a su lugar: la base de datos anterior está en '") +
+          archivada + QStringLiteral("'. Regrese ese archivo a '") + origen +
+          QStringLiteral("' antes de volver a usar la base de datos."));
+    throw;
+  }
+  vigilancia.Cerrar();
 }

@@ -26,15 +26,20 @@ const QStringList Leame = {
     "de datos y copiarlas al directorio de datos (Ejemplo: c:\\Tarvolin datos). Al hacer esto se",
     "podrá volver a usar su versión previa de Tarvolin."};
 
-// Runs code of the test when the engine hides its progress animation: after the backup and after the
-// restore.
+// Runs code of the test when the engine hides its progress animation (after the backup and after the
+// restore) and while a tool runs.
 class CallerConAvisos : public CallerDePrueba {
  public:
   std::function<void(int)> AlOcultar;  // receives how many times the animation was hidden so far
+  std::function<void()> AlBombear;
 
   void OcultarAnimacionAvance() override {
     CallerDePrueba::OcultarAnimacionAvance();
     if (AlOcultar) AlOcultar(static_cast<int>(Avance.count("-")));
+  }
+  void ProcessMessages() override {
+    CallerDePrueba::ProcessMessages();
+    if (AlBombear) AlBombear();
   }
 };
 
@@ -52,6 +57,16 @@ class MigrarBD : public ConversionDePrueba {
     while (it.hasNext()) contenido << it.next().mid(datos.Ruta().size());
     contenido.sort();
     return contenido;
+  }
+
+  // After another user wrote a row during the conversion of EMPRESA1: the old database is still in its place,
+  // unconverted and with the row, and nothing that the conversion made for it is left.
+  void ComprobarOriginalConLaFila() {
+    const QString empresa = datos.Empresa("EMPRESA1");
+    EXPECT_FALSE(proc.EsODS12(avisos, empresa, "EMPRESA1"));
+    EXPECT_TRUE(ConsultarIsql(empresa, "SELECT NOMBRE FROM CLIENTES WHERE ID = 99;").contains("Escrito durante"));
+    EXPECT_FALSE(QFileInfo::exists(Archivo("EMPRESA1.fdb")));
+    EXPECT_EQ(Contenido().filter("ODS12"), QStringList());
   }
 
   CallerConAvisos avisos;
@@ -396,29 +411,77 @@ TEST_F(MigrarBD, AUserWhoStaysAttachedAfterTheCheckStopsItBeforeTheArchive) {
   }
 }
 
+// Another user attaches through the server, writes a row and commits; the connection stays open while the
+// pointer lives.
+std::unique_ptr<TFbConnection> EscribirComoOtroUsuario(const QString& ARuta) {
+  auto otra = std::make_unique<TFbConnection>();
+  auto transaccion = new TFbTransaction(otra.get());
+  otra->Database = "localhost:" + ARuta;
+  otra->Username = "SYSDBA";
+  otra->Password = ClaveSysdbaServidor();
+  otra->Options().Charset = "ISO8859_1";
+  otra->SetDefaultTransaction(transaccion);
+  otra->Open();
+  TFbQuery insercion;
+  insercion.SetConnection(otra.get());
+  insercion.SQL().SetText("INSERT INTO CLIENTES (ID, NOMBRE) VALUES (99, 'Escrito durante la conversión')");
+  insercion.Execute();
+  transaccion->Commit();
+  return otra;
+}
+
 TEST_F(MigrarBD, AWriteCommittedAfterTheBackupIsNeverLost) {
   const QString empresa = datos.Empresa("EMPRESA1");
   avisos.AlOcultar = [&](int AVeces) {
-    if (AVeces != 2) return;
-    // Someone attaches after the backup, writes a row and leaves before the archive.
-    TFbConnection otra;
-    TFbTransaction transaccion;
-    otra.Database = "localhost:" + empresa;
-    otra.Username = "SYSDBA";
-    otra.Password = ClaveSysdbaServidor();
-    otra.Options().Charset = "ISO8859_1";
-    otra.SetDefaultTransaction(&transaccion);
-    otra.Open();
-    TFbQuery insercion;
-    insercion.SetConnection(&otra);
-    insercion.SQL().SetText("INSERT INTO CLIENTES (ID, NOMBRE) VALUES (99, 'Escrito durante la conversión')");
-    insercion.Execute();
-    transaccion.Commit();
+    if (AVeces == 2) EscribirComoOtroUsuario(empresa);  // after the backup, gone before the archive
   };
   EXPECT_THROW(Convertir("EMPRESA1"), TqovExceptionBDUsuariosConectados);
-  EXPECT_FALSE(QFile::exists(Archivo("EMPRESA1.fdb")));
-  EXPECT_EQ(Contenido().filter("ODS12"), QStringList());
-  EXPECT_TRUE(ConsultarIsql(empresa, "SELECT NOMBRE FROM CLIENTES WHERE ID = 99;").contains("Escrito durante"));
+  ComprobarOriginalConLaFila();
+}
+
+// The backup's snapshot misses what another user commits while it runs: whoever attached meanwhile stops the
+// conversion, even when gone before the backup ends.
+TEST_F(MigrarBD, AWriteCommittedDuringTheBackupIsNeverLost) {
+  const QString empresa = datos.Empresa("EMPRESA1");
+  bool escrito = false;
+  avisos.AlBombear = [&] {
+    if (escrito || avisos.Avance.last() != "Respaldando...") return;
+    EscribirComoOtroUsuario(empresa);
+    escrito = true;
+  };
+  EXPECT_EQ(MensajeDeError<TqovExceptionBDUsuariosConectados>([&] { Convertir("EMPRESA1"); }),
+            "Otro usuario se conectó a la base de datos durante el respaldo; la conversión se debe repetir sin "
+            "usuarios conectados.\n\r");
+  EXPECT_TRUE(escrito);
+  ComprobarOriginalConLaFila();
+}
+
+// The server serves the old file under the database's name until the conversion lets it go, even after the new
+// file took that name: whoever came in after the last check before the swap gets the old database back in its
+// place, whether gone or still attached.
+TEST_F(MigrarBD, AWriteCommittedJustBeforeTheSwapUndoesIt) {
+  const struct Quitar {
+    ~Quitar() { AntesDeArchivarBD = nullptr; }
+  } quitar;
+  for (const bool sigueConectado : {false, true}) {
+    SCOPED_TRACE(sigueConectado);
+    QFile::remove(datos.Empresa("EMPRESA1"));
+    CarpetaDatos::CrearEmpresa(datos.Empresa("EMPRESA1"), 2);
+    std::unique_ptr<TFbConnection> otra;
+    AntesDeArchivarBD = [&](const QString& ARuta) {
+      otra = EscribirComoOtroUsuario(ARuta);
+      if (!sigueConectado) otra.reset();
+    };
+    const QString mensaje = MensajeDeError<TqovExceptionBDUsuariosConectados>([&] { Convertir("EMPRESA1"); });
+    otra.reset();
+    if (sigueConectado)
+      EXPECT_TRUE(mensaje.startsWith("Usuario: SYSDBA - Proceso: ")) << mensaje.toStdString();
+    else
+      EXPECT_EQ(mensaje,
+                "Otro usuario usó la base de datos después de que se respaldó; la conversión se debe repetir sin "
+                "usuarios conectados.\n\r");
+    ComprobarOriginalConLaFila();
+  }
 }
 
 TEST_F(MigrarBD, ANonAsciiCompanyGetsTheSameVerdictAfterAFailedRestore) {
