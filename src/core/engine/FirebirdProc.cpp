@@ -180,8 +180,6 @@ void TqovFirebirdProc::RestaurarRespaldoEnFB30(IqovFirebirdProcCaller& ACaller, 
     if (despues.EsArchivo && !despues.MismoArchivo(anterior)) QFile::remove(ARutaDestino);
     throw;
   }
-  ACaller.Log(AEsConfig ? QStringLiteral("Conversión de base de datos Config exitosa.")
-                        : QStringLiteral("Conversión de empresa ") + ANombreBD + QStringLiteral(" exitosa."));
 }
 
 qint64 TqovFirebirdProc::ObtenerTamanoArchivo(const QString& ARuta) { return FileSize(ARuta); }

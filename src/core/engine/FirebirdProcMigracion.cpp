@@ -199,4 +199,7 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
     throw;
   }
   vigilancia.Cerrar();
+  // Said only now: a check after the restore may still stop the conversion.
+  ACaller.Log(AEsConfig ? QStringLiteral("Conversión de base de datos Config exitosa.")
+                        : QStringLiteral("Conversión de empresa ") + ANombreBD + QStringLiteral(" exitosa."));
 }

@@ -56,8 +56,7 @@ TEST_F(RespaldoRestauracion, AnOlderDatabaseBecomesAnOds12FileWithItsData) {
   EXPECT_EQ(caller.Mensajes, (QStringList{"Respaldando la empresa " + nombre + " con la versión actual de Firebird...",
                                           "Se respaldó la empresa " + nombre + " correctamente.",
                                           "Restaurando respaldo de empresa " + nombre +
-                                              " a una base de datos con formato de Firebird 3.0...",
-                                          "Conversión de empresa " + nombre + " exitosa."}));
+                                              " a una base de datos con formato de Firebird 3.0..."}));
   EXPECT_GE(caller.Bombeos, 2);
   const QStringList reportes = Reportes();
   ASSERT_EQ(reportes.size(), 2);
@@ -86,8 +85,7 @@ TEST_F(RespaldoRestauracion, ConfigHasItsOwnWording) {
       caller.Mensajes,
       (QStringList{"Respaldando la base de datos Config con la versión actual de Firebird...",
                    "Se respaldó la base de datos Config correctamente.",
-                   "Restaurando respaldo de base de datos Config a una base de datos con formato de Firebird 3.0...",
-                   "Conversión de base de datos Config exitosa."}));
+                   "Restaurando respaldo de base de datos Config a una base de datos con formato de Firebird 3.0..."}));
 }
 
 TEST_F(RespaldoRestauracion, TheRestoreReplacesALeftoverNewFile) {
