@@ -182,10 +182,19 @@ void TParvenkoFrm::DoCreate() {
 
 void TParvenkoFrm::DoShow() {
   TForm::DoShow();
+  // The window appears first; the list fills in afterwards, from the event loop.
+  QMetaObject::invokeMethod(
+      this, [this] { RunHandler([this] { CargarAlMostrar(); }); }, Qt::QueuedConnection);
+}
+
+void TParvenkoFrm::CargarAlMostrar() {
+  // Closed before its turn came: there is nobody to show the list to.
+  if (!isVisible()) return;
   FListaBdsConvertidas.clear();
   CargarEmpresas();
   if (!FListaBdsConvertidas.isEmpty()) LogConvertidas(FListaBdsConvertidas);
   FLoguearBdsConvertidas = false;
+  CerrarSiSePidio();
 }
 
 void TParvenkoFrm::LogConvertidas(const QStringList& ANombres) {
@@ -196,11 +205,15 @@ void TParvenkoFrm::LogConvertidas(const QStringList& ANombres) {
 }
 
 void TParvenkoFrm::DoClose(TCloseAction& AAction) {
-  if (FProcesando) {
-    // The run is still using the engine: it is cancelled, and the window closes once it has ended.
+  if (FProcesando || FCargando) {
+    // The engine is still at work: the load stops at the next company, the run is cancelled, and the window
+    // closes once they have ended.
     AAction = caNone;
     FCerrarAlTerminar = true;
-    if (btnCancelar->Enabled()) btnCancelarClick();
+    if (FCargando)
+      FCancelar = true;
+    else if (btnCancelar->Enabled())
+      btnCancelarClick();
     return;
   }
   TForm::DoClose(AAction);
@@ -213,12 +226,30 @@ void TParvenkoFrm::CargarEmpresas() {
   FFirebirdProc = std::make_unique<TqovFirebirdProc>();
   FGbakFBActual = CarpetaGbakInstalado();
   edtGbak->SetText(FGbakFBActual + QStringLiteral("gbak"));
+  IniciarCarga();
   try {
     FFirebirdProc->ObtenerEmpresasConfig(*this, *tblBasesDatos, FRutaDirDatos, FUserFBActual, FPassFBActual, FServer);
     SeleccionarTodas(true);
   } catch (...) {
     Log(ExceptionMessage(std::current_exception()));
   }
+  TerminarCarga();
+}
+
+void TParvenkoFrm::IniciarCarga() {
+  FCargando = true;
+  btnMigrarBD->SetEnabled(false);
+  grdBasesDatos->SetEnabled(false);
+  // At the end of a run every conversion is over: a cancel now would only cut the list short.
+  if (FProcesando) btnCancelar->SetEnabled(false);
+}
+
+void TParvenkoFrm::TerminarCarga() {
+  FCargando = false;
+  // At the end of a run, the run's own end enables them.
+  if (FProcesando) return;
+  btnMigrarBD->SetEnabled(true);
+  grdBasesDatos->SetEnabled(true);
 }
 
 void TParvenkoFrm::SeleccionarTodas(bool AValor) {
@@ -247,6 +278,8 @@ void TParvenkoFrm::grdBasesDatosCalcTitleImage(TField* AField, int& ATitleImageI
 }
 
 void TParvenkoFrm::tblBasesDatosSELECCIONADOChange() {
+  // While the list loads, the totals follow the rows as they come (ProcessMessages).
+  if (FCargando) return;
   FNumSeleccionados += tblBasesDatosSELECCIONADO->AsString() == QLatin1String("S") ? 1 : -1;
   FSeleccionados = tblBasesDatos->RecordCount() == FNumSeleccionados;
   ActualizarTotales();
@@ -269,7 +302,18 @@ void TParvenkoFrm::Log(const QString& AMensaje) {
   for (const QString& linea : lineas) mmLog->AddLine(linea);
 }
 
-void TParvenkoFrm::ProcessMessages() { Application->ProcessMessages(); }
+void TParvenkoFrm::ProcessMessages() {
+  if (FCargando) {
+    // Every company comes selected; the title image changes only once.
+    FNumSeleccionados = tblBasesDatos->RecordCount();
+    ActualizarTotales();
+    if (!FSeleccionados) {
+      FSeleccionados = true;
+      grdBasesDatos->RefreshDisplay();
+    }
+  }
+  Application->ProcessMessages();
+}
 
 void TParvenkoFrm::MostrarAnimacionAvance(const QString& ATexto) {
   FAvance = 0;

@@ -27,11 +27,13 @@ class TqovDBGridDetalle;
 class TqovImgLst16;
 class TqovLabel;
 
-// The program's main window. The sign-in fills in the connection data (SetDatosConexion) and shows it; on
-// show it lists the companies of the data folder that are not in ODS 12 yet, all selected, and reports the
-// databases already converted. The Convert button runs the conversion (ParvenkoFrmConversion.cpp): the
-// window is the engine's caller and writes every message to its log. Closing it during a run cancels the run
-// instead, and the window closes once the run has ended.
+// The program's main window. The sign-in fills in the connection data (SetDatosConexion) and shows it; once
+// shown it lists the companies of the data folder that are not in ODS 12 yet, all selected, filling the list in
+// as the engine probes them, and reports the databases already converted. The Convert button runs the
+// conversion (ParvenkoFrmConversion.cpp): the window is the engine's caller and writes every message to its log.
+// While the list loads no run starts; closing the window (or Cancel, outside a run) stops the load at the next
+// company, and the window closes then. Closing it during a run cancels the run instead, and the window closes
+// once the run has ended.
 class TParvenkoFrm : public TForm, public IqovFirebirdProcCaller {
   Q_OBJECT
 
@@ -54,6 +56,8 @@ class TParvenkoFrm : public TForm, public IqovFirebirdProcCaller {
 
   // A conversion run is active.
   bool Procesando() const { return FProcesando; }
+  // The company list is loading.
+  bool Cargando() const { return FCargando; }
   int NumSeleccionados() const { return FNumSeleccionados; }
   int Avance() const { return FAvance; }
 
@@ -98,7 +102,10 @@ class TParvenkoFrm : public TForm, public IqovFirebirdProcCaller {
   void CrearComponentes();
   void CrearRejilla();
   // The company list, the selection and its totals.
+  void CargarAlMostrar();
   void CargarEmpresas();
+  void IniciarCarga();
+  void TerminarCarga();
   void SeleccionarTodas(bool AValor);
   // Posts a tick the grid left pending, as moving to another row would.
   void PublicarSeleccion();
@@ -119,6 +126,8 @@ class TParvenkoFrm : public TForm, public IqovFirebirdProcCaller {
   void IniciarProceso();
   void TerminarProceso();
   void LogResumen(int AConvertidas, int AFallidas);
+  // Once the run or the load has ended: clears the cancel, and closes the window when that was asked meanwhile.
+  void CerrarSiSePidio();
   QString RutaConfig() const;
   QString RutaEmpresa(const QString& ANombre) const;
 
@@ -130,11 +139,12 @@ class TParvenkoFrm : public TForm, public IqovFirebirdProcCaller {
   std::unique_ptr<TqovFirebirdProc> FFirebirdProc;
   bool FSeleccionados = true;
   bool FProcesando = false;
+  bool FCargando = false;
   bool FCancelar = false;
   int FNumSeleccionados = 0;
   int FAvance = 0;
   QStringList FListaBdsConvertidas;
   bool FLoguearBdsConvertidas = true;
-  // The window was asked to close during a run: it closes when the run ends.
+  // The window was asked to close during a run or a load: it closes when that ends.
   bool FCerrarAlTerminar = false;
 };

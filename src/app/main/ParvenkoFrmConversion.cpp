@@ -23,9 +23,18 @@ QString TParvenkoFrm::RutaEmpresa(const QString& ANombre) const {
   return JoinPath(FRutaDirDatos, ANombre + QStringLiteral(".fdb"));
 }
 
-void TParvenkoFrm::btnMigrarBDClick() { ConvertirBasesDatos(); }
+void TParvenkoFrm::btnMigrarBDClick() {
+  // The list is still loading: the run would work on part of it, with the engine in use.
+  if (FCargando) return;
+  ConvertirBasesDatos();
+}
 
 void TParvenkoFrm::btnCancelarClick() {
+  if (FCargando && !FProcesando) {
+    // Outside a run Cancel ends the program: as the main window's close, once the load has stopped.
+    Close();
+    return;
+  }
   if (!FProcesando) {
     Application->Terminate();
     return;
@@ -87,12 +96,15 @@ void TParvenkoFrm::ConvertirBasesDatos() {
         ExceptionMessage(std::current_exception()));
   }
   TerminarProceso();
-  FCancelar = false;
   FProcesando = false;
-  if (FCerrarAlTerminar) {
-    FCerrarAlTerminar = false;
-    Close();
-  }
+  CerrarSiSePidio();
+}
+
+void TParvenkoFrm::CerrarSiSePidio() {
+  FCancelar = false;
+  if (!FCerrarAlTerminar) return;
+  FCerrarAlTerminar = false;
+  Close();
 }
 
 void TParvenkoFrm::ConvertirBD(const QString& ANombre, bool AEsConfig, int& AConvertidas, int& AFallidas) {

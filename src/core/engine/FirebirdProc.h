@@ -27,7 +27,7 @@ class IqovFirebirdProcCaller {
  public:
   // One message for the operator's log; several lines are joined by LF CR.
   virtual void Log(const QString& AMensaje) = 0;
-  // Lets the user interface handle pending input while gbak runs.
+  // Lets the user interface handle pending input while gbak runs, and between the companies of the list.
   virtual void ProcessMessages() = 0;
   // True once the operator has asked to cancel.
   virtual bool GetCancelar() = 0;
@@ -99,7 +99,9 @@ class TqovFirebirdProc {
 
   // Refills ATable (SELECCIONADO, NOMBRE_CORTO) with the companies of the data folder ARutaConexion whose
   // databases are not in ODS 12 yet, all selected; Config's list is read from its archived copy once Config
-  // itself is converted.
+  // itself is converted. Each company is added to ATable as soon as it is probed, and the caller handles its
+  // input between companies; once the caller asks to cancel, the list stops there with the companies so far.
+  // A failure to read Config's list leaves ATable empty.
   void ObtenerEmpresasConfig(IqovFirebirdProcCaller& ACaller, TMemTable& ATable, const QString& ARutaConexion,
                              const QString& ADBUser, const QString& ADBPass, const QString& AServer);
   // Raises TqovExceptionBDUsuariosConectados, listing them, when others are attached to the database.

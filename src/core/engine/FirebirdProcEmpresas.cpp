@@ -30,22 +30,25 @@ void TqovFirebirdProc::ObtenerEmpresasConfig(IqovFirebirdProcCaller& ACaller, TM
                                              const QString& ADBPass, const QString& AServer) {
   ATable.EmptyTable();
   ATable.Open();
-  QStringList pendientes;
-  for (const QString& nombre : LeerEmpresas(ACaller, ARutaConexion, ADBUser, ADBPass, AServer)) {
+  const QStringList nombres = LeerEmpresas(ACaller, ARutaConexion, ADBUser, ADBPass, AServer);
+  // The caller handles its input once the list is read and after each company, which it sees as it comes; a
+  // cancel stops the list at the next company.
+  ACaller.ProcessMessages();
+  for (const QString& nombre : nombres) {
+    if (ACaller.GetCancelar()) return;
     // A name that would lead out of the data folder is not even probed.
     if (!EsNombreDeArchivo(nombre))
       ACaller.Log(QStringLiteral("La empresa '") + nombre +
                   QStringLiteral("' no se puede convertir: su nombre no es un nombre de archivo válido."));
     else if (const QString ruta = JoinPath(ARutaConexion, nombre + QStringLiteral(".fdb")); IsSymLink(ruta))
       ACaller.Log(MotivoEnlace(QStringLiteral("la empresa ") + nombre, ruta));
-    else if (!EsODS12(ACaller, JoinPath(ARutaConexion, nombre + QStringLiteral(".fdb")), nombre))
-      pendientes << nombre;
-  }
-  for (const QString& nombre : pendientes) {
-    ATable.Append();
-    ATable.FieldByName(QStringLiteral("NOMBRE_CORTO")).SetAsString(nombre);
-    ATable.FieldByName(QStringLiteral("SELECCIONADO")).SetAsString(QStringLiteral("S"));
-    ATable.Post();
+    else if (!EsODS12(ACaller, ruta, nombre)) {
+      ATable.Append();
+      ATable.FieldByName(QStringLiteral("NOMBRE_CORTO")).SetAsString(nombre);
+      ATable.FieldByName(QStringLiteral("SELECCIONADO")).SetAsString(QStringLiteral("S"));
+      ATable.Post();
+    }
+    ACaller.ProcessMessages();
   }
 }
 

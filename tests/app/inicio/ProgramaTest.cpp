@@ -68,14 +68,17 @@ class Programa : public CarpetasAjustes {
     ASSERT_TRUE(conexiones.Add("Oficina", taLocal, {}, prTCP, datos.Ruta()));
     conexiones.Save();
   }
-  // Signs in with that profile and returns the main window it shows.
-  static TParvenkoFrm* Entrar() {
+  // Signs in with that profile and returns the main window it shows, its list loaded unless AEsperarLista is
+  // false.
+  static TParvenkoFrm* Entrar(bool AEsperarLista = true) {
     TqovDlgLogin* acceso = Acceso();
     if (!acceso) return nullptr;
     acceso->cmbxConexion->SetItemIndex(acceso->cmbxConexion->Items().indexOf("Oficina"));
     acceso->edtPassword->SetText(ClaveSysdbaServidor());
     QTest::mouseClick(acceso->btnAceptar, Qt::LeftButton);
-    return dynamic_cast<TParvenkoFrm*>(Application->MainForm());
+    auto* principal = dynamic_cast<TParvenkoFrm*>(Application->MainForm());
+    if (principal && AEsperarLista) EsperarLista(*principal);
+    return principal;
   }
   static QList<QWidget*> Visibles() {
     QList<QWidget*> visibles;
@@ -120,6 +123,26 @@ TEST_F(Programa, CancelInTheMainWindowOutsideARunEndsTheProgram) {
             }),
             0);
   EXPECT_TRUE(Application->Terminated());
+}
+
+TEST_F(Programa, CancelWhileTheListLoadsEndsTheProgramOnceTheLoadHasStopped) {
+  GuardarPerfil();
+  QStringList filas;
+  EXPECT_EQ(Ejecutar([&] {
+              TParvenkoFrm* principal = Entrar(false);
+              ASSERT_NE(principal, nullptr);
+              // Shown before its list; the click comes after the load has begun, while it handles events.
+              ASSERT_TRUE(principal->isVisible());
+              EXPECT_EQ(FilasDe(*principal), QStringList{});
+              QMetaObject::invokeMethod(principal->btnCancelar, "click", Qt::QueuedConnection);
+              ProcesarEventos();
+              EXPECT_FALSE(principal->Cargando());
+              filas = FilasDe(*principal);
+            }),
+            0);
+  EXPECT_TRUE(Application->Terminated());
+  // The click came as the list was read: the load stopped before the first company.
+  EXPECT_EQ(filas, QStringList{});
 }
 
 // The edits' context menus and the file dialog, which Qt draws itself.

@@ -66,6 +66,7 @@ TEST_F(VentanaPrincipal, NothingLeftToConvertAndAFailedLoad) {
   auto* otra = NewForm<TParvenkoFrm>(nullptr);
   otra->SetDatosConexion(datos.Ruta(), QString(), "SYSDBA", "no es la clave");
   otra->Show();
+  EsperarLista(*otra);
   EXPECT_EQ(otra->mmLog->Lines().size(), 1);
   EXPECT_TRUE(otra->mmLog->Lines().value(0).contains("password")) << otra->mmLog->Lines().join("|").toStdString();
   EXPECT_EQ(otra->tblBasesDatos->RecordCount(), 0);
@@ -151,11 +152,13 @@ TEST_F(VentanaPrincipal, TheDefaultGbakAndTheBrowseDialogThatLeavesTheCurrentFol
   auto* otra = NewForm<TParvenkoFrm>(nullptr);
   otra->SetDatosConexion(datos.Ruta(), QString(), "SYSDBA", ClaveSysdbaServidor());
   otra->Show();
+  EsperarLista(*otra);
   EXPECT_EQ(otra->edtGbak->Text(), "C:/Archivos de programa/Firebird/Firebird_2_5/bin/gbak");
   delete otra;
   qunsetenv("PROGRAMFILES");
   auto* tercera = NewForm<TParvenkoFrm>(nullptr);
   tercera->Show();
+  EsperarLista(*tercera);
   EXPECT_EQ(tercera->edtGbak->Text(), "/opt/firebird/bin/gbak");
   delete tercera;
 }

@@ -23,8 +23,14 @@ VentanaDePrueba::~VentanaDePrueba() { delete ventana; }
 
 void VentanaDePrueba::Mostrar() {
   ventana->Show();
+  EsperarLista(*ventana);
   ventana->edtGbak->SetText(gbak);
+}
+
+void EsperarLista(const TParvenkoFrm& AVentana) {
+  // The load is posted on show and runs whole, handling events as it goes, when its turn comes.
   ProcesarEventos();
+  ASSERT_FALSE(AVentana.Cargando());
 }
 
 void VentanaDePrueba::Convertir() {

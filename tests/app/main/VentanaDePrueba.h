@@ -19,13 +19,23 @@ int ImagenTituloDe(TParvenkoFrm& AVentana);
 // The grid's companies, as "name:S" or "name:N".
 QStringList FilasDe(const TParvenkoFrm& AVentana);
 
-// A main window that lets a test act while the engine waits for gbak: AlMostrarAvance runs each time the
-// progress shows, with the texts shown so far.
+// Processes events until the list the window loads on show is complete.
+void EsperarLista(const TParvenkoFrm& AVentana);
+
+// A main window that lets a test act while the engine works: AlMostrarAvance runs each time the progress
+// shows, with the texts shown so far, and AlAtender each time the engine hands it its events.
 class VentanaConAvisos : public TParvenkoFrm {
  public:
   using TParvenkoFrm::TParvenkoFrm;
   std::function<void(const QStringList& AAvances)> AlMostrarAvance;
+  std::function<void()> AlAtender;
   QStringList Avances;
+
+  // After the window's own turn: what AlAtender posts is handled at the next one.
+  void ProcessMessages() override {
+    TParvenkoFrm::ProcessMessages();
+    if (AlAtender) AlAtender();
+  }
 
   void MostrarAnimacionAvance(const QString& ATexto) override {
     TParvenkoFrm::MostrarAnimacionAvance(ATexto);
@@ -41,7 +51,7 @@ class VentanaDePrueba : public ConversionDePrueba {
   VentanaDePrueba();
   ~VentanaDePrueba() override;
 
-  // Shows the window, which lists the companies, and points its gbak field at the installed server's gbak.
+  // Shows the window, waits for its list, and points its gbak field at the installed server's gbak.
   void Mostrar();
   // Presses Convertir; the run ends before this returns.
   void Convertir();

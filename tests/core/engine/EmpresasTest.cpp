@@ -44,6 +44,38 @@ TEST_F(Empresas, ListsTheCompaniesStillToConvertAllSelected) {
   EXPECT_TRUE(caller.Mensajes.isEmpty());
 }
 
+// Records the rows at every turn the engine gives its caller, and asks to cancel at one of them.
+class CallerQueMira : public CallerDePrueba {
+ public:
+  explicit CallerQueMira(TMemTable& ATabla) : tabla(ATabla) {}
+  void ProcessMessages() override {
+    CallerDePrueba::ProcessMessages();
+    QStringList filas;
+    for (int fila = 0; fila < tabla.RecordCount(); ++fila) filas << tabla.RowValue(fila, 1).toString();
+    Vistas << filas.join(',');
+    Cancelar = Vistas.size() == CancelarEnVuelta;
+  }
+  TMemTable& tabla;
+  QStringList Vistas;
+  int CancelarEnVuelta = 0;
+};
+
+TEST_F(Empresas, TheCallerSeesEachCompanyAsItComesAndMayStopTheList) {
+  // A turn once Config's list is read, then one after each company. EMPRESA1 is converted already: it is no row,
+  // but the caller still gets its turn after its probe.
+  QFile::remove(datos.Empresa("EMPRESA1"));
+  CarpetaDatos::CrearEmpresa(datos.Empresa("EMPRESA1"), 5, 8192);
+  CallerQueMira mira(tabla);
+  proc.ObtenerEmpresasConfig(mira, tabla, datos.Ruta(), "SYSDBA", ClaveSysdbaServidor(), "");
+  EXPECT_EQ(mira.Vistas, (QStringList{"", "COMERCIAL SUR", "COMERCIAL SUR", "COMERCIAL SUR,ZAPATERIA"}));
+
+  CallerQueMira corta(tabla);
+  corta.CancelarEnVuelta = 2;
+  proc.ObtenerEmpresasConfig(corta, tabla, datos.Ruta(), "SYSDBA", ClaveSysdbaServidor(), "");
+  EXPECT_EQ(corta.Vistas, (QStringList{"", "COMERCIAL SUR"}));
+  EXPECT_EQ(Filas(), QStringList{"COMERCIAL SUR:S"});
+}
+
 TEST_F(Empresas, AConvertedConfigIsReadFromItsArchivedCopy) {
   QDir().mkpath(Archivo("System"));
   QFile::rename(datos.Config(), Archivo("System/Config.fdb"));
