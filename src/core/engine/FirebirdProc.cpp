@@ -41,12 +41,9 @@ struct TIdentidadArchivo {
   ino_t Nodo = 0;
   off_t Tamano = 0;
   timespec Cambio{};
-  bool MismoArchivo(const TIdentidadArchivo& AOtro) const {
-    return EsArchivo == AOtro.EsArchivo && Dispositivo == AOtro.Dispositivo && Nodo == AOtro.Nodo;
-  }
   bool MismoContenido(const TIdentidadArchivo& AOtro) const {
-    return MismoArchivo(AOtro) && Tamano == AOtro.Tamano && Cambio.tv_sec == AOtro.Cambio.tv_sec &&
-           Cambio.tv_nsec == AOtro.Cambio.tv_nsec;
+    return EsArchivo == AOtro.EsArchivo && Dispositivo == AOtro.Dispositivo && Nodo == AOtro.Nodo &&
+           Tamano == AOtro.Tamano && Cambio.tv_sec == AOtro.Cambio.tv_sec && Cambio.tv_nsec == AOtro.Cambio.tv_nsec;
   }
 };
 
@@ -54,6 +51,13 @@ TIdentidadArchivo IdentidadArchivo(const QString& ARuta) {
   struct stat datos {};
   if (lstat(QFile::encodeName(ARuta).constData(), &datos) != 0 || !S_ISREG(datos.st_mode)) return {};
   return {true, datos.st_dev, datos.st_ino, datos.st_size, datos.st_mtim};
+}
+
+// Removes the file at ARuta when a failed step wrote it: it is no longer what was there before the step
+// (AAnterior). A file that the step did not write stays.
+void QuitarLoEscrito(const QString& ARuta, const TIdentidadArchivo& AAnterior) {
+  const TIdentidadArchivo despues = IdentidadArchivo(ARuta);
+  if (despues.EsArchivo && !despues.MismoContenido(AAnterior)) QFile::remove(ARuta);
 }
 
 // Appends the tool's output, kept in ASalida, to its report, and removes ASalida. When the tool wrote no
@@ -154,15 +158,21 @@ void TqovFirebirdProc::RespaldarEnVersionActual(IqovFirebirdProcCaller& ACaller,
       reporte + ColaConsulteLog;
   const QString rutaReporte = RutaReporte(reporte);
   const FileAccess acceso = AccessFrom(ARutaBD);
+  // A backup that does not end well leaves nothing of what it wrote: a partial backup holds company rows.
   const TIdentidadArchivo anterior = IdentidadArchivo(ARutaDestino);
-  EjecutarGbak(ACaller, ARutaGbak, ParametrosRespaldo(ARutaBD, ARutaDestino, ADBUser, ADBPass, AServer, rutaReporte),
-               rutaReporte, acceso, error);
-  // A gbak that ends well without writing (a wrong program at its path) leaves no backup, or an earlier run's.
-  const TIdentidadArchivo escrito = IdentidadArchivo(ARutaDestino);
-  if (!escrito.EsArchivo || escrito.Tamano == 0 || escrito.MismoContenido(anterior)) throw TqovExceptionGbak(error);
-  // The server writes the backup as its own user: it gets the database's owner and mode. This process still
-  // reads it for the restore: as root, or as its owner, whose bits the mode always keeps.
-  if (!ApplyAccess(ARutaDestino, acceso)) throw TqovExceptionGbak(error);
+  try {
+    EjecutarGbak(ACaller, ARutaGbak, ParametrosRespaldo(ARutaBD, ARutaDestino, ADBUser, ADBPass, AServer, rutaReporte),
+                 rutaReporte, acceso, error);
+    // A gbak that ends well without writing (a wrong program at its path) leaves no backup, or an earlier run's.
+    const TIdentidadArchivo escrito = IdentidadArchivo(ARutaDestino);
+    if (!escrito.EsArchivo || escrito.Tamano == 0 || escrito.MismoContenido(anterior)) throw TqovExceptionGbak(error);
+    // The server writes the backup as its own user: it gets the database's owner and mode. This process still
+    // reads it for the restore: as root, or as its owner, whose bits the mode always keeps.
+    if (!ApplyAccess(ARutaDestino, acceso)) throw TqovExceptionGbak(error);
+  } catch (...) {
+    QuitarLoEscrito(ARutaDestino, anterior);
+    throw;
+  }
   ACaller.Log(AEsConfig ? QStringLiteral("Se respaldó la base de datos Config correctamente.")
                         : QStringLiteral("Se respaldó la empresa ") + ANombreBD + QStringLiteral(" correctamente."));
 }
@@ -186,8 +196,7 @@ void TqovFirebirdProc::RestaurarRespaldoEnFB30(IqovFirebirdProcCaller& ACaller, 
     EjecutarGbak(ACaller, FRutaGbakFb3, ParametrosRestauracion(ARutaRespaldo, ARutaDestino, rutaReporte), rutaReporte,
                  AccessFrom(ARutaRespaldo), error);
   } catch (const TqovExceptionGbak&) {
-    const TIdentidadArchivo despues = IdentidadArchivo(ARutaDestino);
-    if (despues.EsArchivo && !despues.MismoArchivo(anterior)) QFile::remove(ARutaDestino);
+    QuitarLoEscrito(ARutaDestino, anterior);
     throw;
   }
   ACaller.Log(AEsConfig ? QStringLiteral("Conversión de base de datos Config exitosa.")
