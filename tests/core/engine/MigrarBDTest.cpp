@@ -365,16 +365,6 @@ TEST_F(MigrarBD, BadInputChangesNoDatabase) {
   EXPECT_FALSE(QFile::exists(Respaldos("NO EXISTE_MIGRACION_2019.fbk")));
 }
 
-// A connection through the server to a database of the data folder.
-std::unique_ptr<TFbConnection> ConectarPorServidor(const QString& ARuta) {
-  auto bd = std::make_unique<TFbConnection>();
-  bd->Database = "localhost:" + ARuta;
-  bd->Username = "SYSDBA";
-  bd->Password = ClaveSysdbaServidor();
-  bd->Open();
-  return bd;
-}
-
 TEST_F(MigrarBD, AUserWhoStaysAttachedAfterTheCheckStopsItBeforeTheArchive) {
   const QString empresa = datos.Empresa("EMPRESA1");
   // Attached while the backup ran, or while the restore ran.
