@@ -26,10 +26,11 @@ void TqovFirebirdProc::EscribirLeame(const QString& ARuta, const FileAccess& AAc
   WriteNewFile(
       ARuta,
       AnsiText({QStringLiteral("Las bases de datos contenidas en esta carpeta son una copia de las bases de datos"),
-       QStringLiteral("que se tenían originalmente en su directorio de datos antes de ejecutar el proceso"),
-       QStringLiteral("de migración a Firebird 3.0."),
-       QStringLiteral("En caso de que se desee revertir el proceso de conversión se pueden tomar estas bases"),
-       QStringLiteral("de datos y copiarlas al directorio de datos (Ejemplo: c:\\Tarvolin datos). Al hacer esto se"),
+                QStringLiteral("que se tenían originalmente en su directorio de datos antes de ejecutar el proceso"),
+                QStringLiteral("de migración a Firebird 3.0."),
+                QStringLiteral("En caso de que se desee revertir el proceso de conversión se pueden tomar estas bases"),
+                QStringLiteral(
+                    "de datos y copiarlas al directorio de datos (Ejemplo: c:\\Tarvolin datos). Al hacer esto se"),
                 QStringLiteral("podrá volver a usar su versión previa de Tarvolin.")},
                QStringLiteral("\r\n")),
       AAcceso);
@@ -86,8 +87,9 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
   // The folders made here, and leame.txt, are closed to others as Config, whose System subfolders they hold too;
   // a server that runs as Config's owner or group still writes the backups and their reports into them.
   const FileAccess accesoCarpetas = AccessFrom(JoinPath(ARutaConexion, QStringLiteral("System/Config.fdb")));
-  AsegurarCarpeta(archivo, accesoCarpetas, QStringLiteral("Ocurrió un error al crear la carpeta en donde se van a respaldar las "
-                                          "bases de datos anteriores."));
+  AsegurarCarpeta(archivo, accesoCarpetas,
+                  QStringLiteral("Ocurrió un error al crear la carpeta en donde se van a respaldar las "
+                                 "bases de datos anteriores."));
   AsegurarCarpeta(FLogPath, accesoCarpetas, QStringLiteral("Ocurrió un error al crear la carpeta de logs."));
   AsegurarCarpeta(respaldos, accesoCarpetas, QStringLiteral("Ocurrió un error al crear la carpeta de Respaldos."));
 
@@ -98,7 +100,7 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
   if (AEsConfig)
     AsegurarCarpeta(en(respaldos), accesoCarpetas,
                     QStringLiteral("Ocurrió un error al crear la carpeta en donde se va a respaldar la "
-                                                  "base de datos de Config."));
+                                   "base de datos de Config."));
 
   if (ObtenerTamanoArchivo(origen) > TamanoGrande)
     ACaller.Log(

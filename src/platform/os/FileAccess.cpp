@@ -79,8 +79,8 @@ void WriteNewFile(const QString& APath, const QByteArray& AContents, const FileA
   const int descriptor = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, AAccess.FileMode);
   const int error = errno;
   if (descriptor < 0)
-    throw EFileError(
-        QStringLiteral("No se puede escribir el archivo \"%1\". %2").arg(APath, QString::fromLocal8Bit(std::strerror(error))));
+    throw EFileError(QStringLiteral("No se puede escribir el archivo \"%1\". %2")
+                         .arg(APath, QString::fromLocal8Bit(std::strerror(error))));
   struct stat data {};
   bool written = fstat(descriptor, &data) == 0 && Apply(descriptor, data, AAccess);
   for (qsizetype done = 0; written && done < AContents.size();) {

@@ -170,10 +170,10 @@ TEST_F(Conversion, AConfigThatIsALinkIsLeftOutAndTheCompaniesGoOn) {
                                "' es un enlace simbólico. Ponga en su lugar el archivo de la base de datos y vuelva a "
                                "intentarlo.",
                            "Se continúa con las empresas seleccionadas...", " "};
-  EXPECT_EQ(Registro(), Verificacion({"EMPRESA1"}) + dejada + EmpresaConvertida("EMPRESA1") +
-                            Resumen({"El proceso de conversión terminó con algunos errores.",
-                                     "Se convirtió correctamente 1 base de datos.",
-                                     "No fue posible convertir 1 base de datos."}));
+  EXPECT_EQ(Registro(),
+            Verificacion({"EMPRESA1"}) + dejada + EmpresaConvertida("EMPRESA1") +
+                Resumen({"El proceso de conversión terminó con algunos errores.",
+                         "Se convirtió correctamente 1 base de datos.", "No fue posible convertir 1 base de datos."}));
   EXPECT_TRUE(QFileInfo(datos.Config()).isSymLink());
   EXPECT_FALSE(QFileInfo::exists(Archivo("System")));
   EXPECT_TRUE(QFileInfo::exists(Archivo("EMPRESA1.fdb")));

@@ -515,7 +515,8 @@ TEST_F(MigrarBD, WhatItMakesIsNoMoreOpenThanTheDatabaseAndHasItsOwner) {
     for (const QString& creada : {ruta + "Respaldos", ruta + "Respaldos/System", ruta + "ArchivarBDAnterior2019",
                                   ruta + "ArchivarBDAnterior2019/System", carpeta.Log()})
       EXPECT_EQ(AccesoDe(creada), caso.carpetas) << creada.toStdString();
-    QStringList deConfig{ruta + "Respaldos/System/Config_MIGRACION_2019.fbk", ruta + "ArchivarBDAnterior2019/leame.txt"};
+    QStringList deConfig{ruta + "Respaldos/System/Config_MIGRACION_2019.fbk",
+                         ruta + "ArchivarBDAnterior2019/leame.txt"};
     QStringList deEmpresa{ruta + "Respaldos/EMPRESA1_MIGRACION_2019.fbk"};
     const QStringList reportes = QDir(carpeta.Log()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
     EXPECT_EQ(reportes.size(), 4);  // the backup's and the restore's of each database

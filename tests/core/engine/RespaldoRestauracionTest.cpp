@@ -287,9 +287,9 @@ TEST_F(RespaldoRestauracion, AFailedBackupLeavesNothingItWrote) {
       ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
       archivo.write(caso.anterior);
     }
-    EXPECT_THROW(proc.RespaldarEnVersionActual(caller, bd, respaldo, "EMPRESA", caso.gbak, "SYSDBA", caso.clave, false,
-                                               ""),
-                 TqovExceptionGbak);
+    EXPECT_THROW(
+        proc.RespaldarEnVersionActual(caller, bd, respaldo, "EMPRESA", caso.gbak, "SYSDBA", caso.clave, false, ""),
+        TqovExceptionGbak);
     QFile queda(respaldo);
     EXPECT_EQ(queda.exists(), caso.queda);
     if (caso.queda) {

@@ -118,9 +118,9 @@ TEST(Paths, ACopyRemovesWhatInterruptedCopiesLeftAndKeepsTheOwnerAndMode) {
   for (const QString& archivo : {origen, victima}) ASSERT_TRUE(QFile(archivo).open(QIODevice::WriteOnly));
   DarAcceso(origen, 12345, 23456, 0640);
   const QDir destino(otroSistema.path());
-  for (const QString& sobrante :
-       {QStringLiteral("EMPRESA1.fdb.copia-sin-terminar.a1B2c3"), QStringLiteral("ZAPATERIA.fdb.copia-sin-terminar.Zz9Yy8"),
-        QStringLiteral("notas.copia-sin-terminar.abc"), QStringLiteral("notas.txt")})
+  for (const QString& sobrante : {QStringLiteral("EMPRESA1.fdb.copia-sin-terminar.a1B2c3"),
+                                  QStringLiteral("ZAPATERIA.fdb.copia-sin-terminar.Zz9Yy8"),
+                                  QStringLiteral("notas.copia-sin-terminar.abc"), QStringLiteral("notas.txt")})
     ASSERT_TRUE(QFile(destino.filePath(sobrante)).open(QIODevice::WriteOnly));
   ASSERT_TRUE(QFile::link(victima, destino.filePath(QStringLiteral("OTRA.fdb.copia-sin-terminar.q1w2e3"))));
   ASSERT_TRUE(destino.mkdir(QStringLiteral("X.fdb.copia-sin-terminar.abcdef")));
@@ -128,8 +128,8 @@ TEST(Paths, ACopyRemovesWhatInterruptedCopiesLeftAndKeepsTheOwnerAndMode) {
   ASSERT_TRUE(KeepCopyNoReplace(origen, destino.filePath(QStringLiteral("EMPRESA1.fdb"))));
   EXPECT_EQ(destino.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
             (QStringList{QStringLiteral("EMPRESA1.fdb"), QStringLiteral("OTRA.fdb.copia-sin-terminar.q1w2e3"),
-                         QStringLiteral("X.fdb.copia-sin-terminar.abcdef"), QStringLiteral("notas.copia-sin-terminar.abc"),
-                         QStringLiteral("notas.txt")}));
+                         QStringLiteral("X.fdb.copia-sin-terminar.abcdef"),
+                         QStringLiteral("notas.copia-sin-terminar.abc"), QStringLiteral("notas.txt")}));
   EXPECT_TRUE(QFile::exists(victima));
   EXPECT_EQ(AccesoDe(destino.filePath(QStringLiteral("EMPRESA1.fdb"))), QStringLiteral("12345:23456 0640"));
 }

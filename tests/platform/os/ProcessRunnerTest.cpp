@@ -80,8 +80,7 @@ TEST(ProcessRunner, WhatTheProgramCreatesIsNoMoreOpenThanTheAccess) {
     const QString nosalida = carpeta.filePath(QStringLiteral("no inicia.txt"));
     const FileAccess acceso{geteuid(), getegid(), caso.archivo, caso.carpeta};
     ProcessHandle proceso = 0;
-    ASSERT_EQ(EjecutarProceso({Sh, {"-c", "touch creado; mkdir sub"}, carpeta.path(), salida, true, acceso},
-                              proceso),
+    ASSERT_EQ(EjecutarProceso({Sh, {"-c", "touch creado; mkdir sub"}, carpeta.path(), salida, true, acceso}, proceso),
               0);
     EjecutarProceso({carpeta.filePath(QStringLiteral("no hay")), {}, {}, nosalida, true, acceso}, proceso);
     const QString dueno = QStringLiteral("%1:%2 ").arg(geteuid()).arg(getegid());
