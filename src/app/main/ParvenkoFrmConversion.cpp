@@ -4,6 +4,7 @@
 #include "controls/basic/ButtonQov.h"
 #include "controls/grids/DBGridDetalleQov.h"
 #include "core/engine/ExcepcionesConverBD.h"
+#include "core/engine/NombreEmpresa.h"
 #include "platform/data/MemTable.h"
 #include "platform/fbclient/FbError.h"
 #include "platform/forms/Application.h"
@@ -109,6 +110,18 @@ void TParvenkoFrm::CerrarSiSePidio() {
 
 void TParvenkoFrm::ConvertirBD(const QString& ANombre, bool AEsConfig, int& AConvertidas, int& AFallidas) {
   const QString ruta = AEsConfig ? RutaConfig() : RutaEmpresa(ANombre);
+  const QString siguen = AEsConfig ? QStringLiteral("Se continúa con las empresas seleccionadas...")
+                                   : QStringLiteral("Se continúa con la siguiente empresa...");
+  // A file that is a link is not converted (archived, the link would keep no copy of the old database): like a
+  // company left out of the list for it, the database is named with the reason, and the run goes on.
+  if (IsSymLink(ruta)) {
+    ++AFallidas;
+    Log(MotivoEnlace(AEsConfig ? QStringLiteral("la base de datos Config") : QStringLiteral("la empresa ") + ANombre,
+                     ruta));
+    Log(siguen);
+    Log(Blanco);
+    return;
+  }
   if (FFirebirdProc->EsODS12(*this, ruta, ANombre)) {
     // Config is skipped silently, as every run does once it is converted; a company only a cancelled run
     // converted is still listed, and a second conversion would archive the converted file over the old one.
@@ -116,8 +129,6 @@ void TParvenkoFrm::ConvertirBD(const QString& ANombre, bool AEsConfig, int& ACon
     return;
   }
   ProcessMessages();
-  const QString siguen = AEsConfig ? QStringLiteral("Se continúa con las empresas seleccionadas...")
-                                   : QStringLiteral("Se continúa con la siguiente empresa...");
   try {
     FFirebirdProc->MigrarBD(*this, FRutaDirDatos, ANombre, FUserFBActual, FPassFBActual, edtGbak->Text(), FServer,
                             AEsConfig);
@@ -145,8 +156,9 @@ int TParvenkoFrm::VerificarUsuariosConectados() {
   Log(TqovFirebirdProc::GetDelim());
   Log(QStringLiteral("Verificando que no haya usuarios conectados"));
   Log(TqovFirebirdProc::GetDelim());
+  // A Config whose file is a link is not converted: who is attached to it does not stop the run.
   const QString config = RutaConfig();
-  if (!FFirebirdProc->EsODS12(*this, config, QStringLiteral("Config"))) {
+  if (!IsSymLink(config) && !FFirebirdProc->EsODS12(*this, config, QStringLiteral("Config"))) {
     Log(QStringLiteral("+ Config"));
     try {
       FFirebirdProc->ChecarUsuariosConectados(config, FServer, FUserFBActual, FPassFBActual);

@@ -6,6 +6,7 @@
 
 #include "core/engine/ExcepcionesConverBD.h"
 #include "core/engine/FirebirdProcReportes.h"
+#include "platform/os/FileAccess.h"
 #include "platform/os/Paths.h"
 #include "core/util/CadenaConexion.h"
 #include "platform/rtl/TextFile.h"
@@ -40,12 +41,9 @@ struct TIdentidadArchivo {
   ino_t Nodo = 0;
   off_t Tamano = 0;
   timespec Cambio{};
-  bool MismoArchivo(const TIdentidadArchivo& AOtro) const {
-    return EsArchivo == AOtro.EsArchivo && Dispositivo == AOtro.Dispositivo && Nodo == AOtro.Nodo;
-  }
   bool MismoContenido(const TIdentidadArchivo& AOtro) const {
-    return MismoArchivo(AOtro) && Tamano == AOtro.Tamano && Cambio.tv_sec == AOtro.Cambio.tv_sec &&
-           Cambio.tv_nsec == AOtro.Cambio.tv_nsec;
+    return EsArchivo == AOtro.EsArchivo && Dispositivo == AOtro.Dispositivo && Nodo == AOtro.Nodo &&
+           Tamano == AOtro.Tamano && Cambio.tv_sec == AOtro.Cambio.tv_sec && Cambio.tv_nsec == AOtro.Cambio.tv_nsec;
   }
 };
 
@@ -55,12 +53,21 @@ TIdentidadArchivo IdentidadArchivo(const QString& ARuta) {
   return {true, datos.st_dev, datos.st_ino, datos.st_size, datos.st_mtim};
 }
 
-// Appends the tool's output, kept in ASalida, to its report (made when the tool wrote none), and removes
-// ASalida.
+// Removes the file at ARuta when a failed step wrote it: it is no longer what was there before the step
+// (AAnterior). A file that the step did not write stays.
+void QuitarLoEscrito(const QString& ARuta, const TIdentidadArchivo& AAnterior) {
+  const TIdentidadArchivo despues = IdentidadArchivo(ARuta);
+  if (despues.EsArchivo && !despues.MismoContenido(AAnterior)) QFile::remove(ARuta);
+}
+
+// Appends the tool's output, kept in ASalida, to its report, and removes ASalida. When the tool wrote no
+// report, the output becomes it, closed to others as it was made.
 void AgregarAlReporte(const QString& AReporte, const QString& ASalida) {
   QFile salida(ASalida);
   if (salida.open(QIODevice::ReadOnly)) {
     const QByteArray texto = salida.readAll();
+    salida.close();
+    if (!texto.isEmpty() && !PathTaken(AReporte) && QFile::rename(ASalida, AReporte)) return;
     QFile reporte(AReporte);
     if (!texto.isEmpty() && reporte.open(QIODevice::Append)) reporte.write(texto);
   }
@@ -126,12 +133,14 @@ CommandLine TqovFirebirdProc::ParametrosRestauracion(const QString& ARutaRespald
 
 void TqovFirebirdProc::EjecutarGbak(IqovFirebirdProcCaller& ACaller, const QString& ARutaGbak,
                                     const CommandLine& AParametros, const QString& ARutaReporte,
-                                    const QString& AError) {
+                                    const FileAccess& AAcceso, const QString& AError) {
   // gbak writes its report itself and refuses to write over a file, so what it prints goes aside first.
+  // Through the service manager the server writes the report, as its own user.
   const QString salida = ARutaReporte + SufijoSalidaAparte;
-  const int codigo = EjecutarProceso({ARutaGbak, AParametros.Argumentos(), {}, salida, true}, FGbakProcess,
+  const int codigo = EjecutarProceso({ARutaGbak, AParametros.Argumentos(), {}, salida, true, AAcceso}, FGbakProcess,
                                      [&ACaller] { ACaller.ProcessMessages(); });
   AgregarAlReporte(ARutaReporte, salida);
+  ApplyAccessOrRaise(ARutaReporte, AAcceso);
   if (codigo != 0) throw TqovExceptionGbak(AError);
 }
 
@@ -148,12 +157,22 @@ void TqovFirebirdProc::RespaldarEnVersionActual(IqovFirebirdProcCaller& ACaller,
                  : QStringLiteral("Ocurrió un error al respaldar la empresa. Consulte el archivo '")) +
       reporte + ColaConsulteLog;
   const QString rutaReporte = RutaReporte(reporte);
+  const FileAccess acceso = AccessFrom(ARutaBD);
+  // A backup that does not end well leaves nothing of what it wrote: a partial backup holds company rows.
   const TIdentidadArchivo anterior = IdentidadArchivo(ARutaDestino);
-  EjecutarGbak(ACaller, ARutaGbak, ParametrosRespaldo(ARutaBD, ARutaDestino, ADBUser, ADBPass, AServer, rutaReporte),
-               rutaReporte, error);
-  // A gbak that ends well without writing (a wrong program at its path) leaves no backup, or an earlier run's.
-  const TIdentidadArchivo escrito = IdentidadArchivo(ARutaDestino);
-  if (!escrito.EsArchivo || escrito.Tamano == 0 || escrito.MismoContenido(anterior)) throw TqovExceptionGbak(error);
+  try {
+    EjecutarGbak(ACaller, ARutaGbak, ParametrosRespaldo(ARutaBD, ARutaDestino, ADBUser, ADBPass, AServer, rutaReporte),
+                 rutaReporte, acceso, error);
+    // A gbak that ends well without writing (a wrong program at its path) leaves no backup, or an earlier run's.
+    const TIdentidadArchivo escrito = IdentidadArchivo(ARutaDestino);
+    if (!escrito.EsArchivo || escrito.Tamano == 0 || escrito.MismoContenido(anterior)) throw TqovExceptionGbak(error);
+    // The server writes the backup as its own user: it gets the database's owner and mode. This process still
+    // reads it for the restore: as root, or as its owner, whose bits the mode always keeps.
+    if (!ApplyAccess(ARutaDestino, acceso)) throw TqovExceptionGbak(error);
+  } catch (...) {
+    QuitarLoEscrito(ARutaDestino, anterior);
+    throw;
+  }
   ACaller.Log(AEsConfig ? QStringLiteral("Se respaldó la base de datos Config correctamente.")
                         : QStringLiteral("Se respaldó la empresa ") + ANombreBD + QStringLiteral(" correctamente."));
 }
@@ -173,11 +192,11 @@ void TqovFirebirdProc::RestaurarRespaldoEnFB30(IqovFirebirdProcCaller& ACaller, 
   // before and that gbak did not replace is not the restore's to remove.
   const TIdentidadArchivo anterior = IdentidadArchivo(ARutaDestino);
   try {
+    // The backup carries its database's owner and mode, and so does what the restore writes.
     EjecutarGbak(ACaller, FRutaGbakFb3, ParametrosRestauracion(ARutaRespaldo, ARutaDestino, rutaReporte), rutaReporte,
-                 error);
+                 AccessFrom(ARutaRespaldo), error);
   } catch (const TqovExceptionGbak&) {
-    const TIdentidadArchivo despues = IdentidadArchivo(ARutaDestino);
-    if (despues.EsArchivo && !despues.MismoArchivo(anterior)) QFile::remove(ARutaDestino);
+    QuitarLoEscrito(ARutaDestino, anterior);
     throw;
   }
 }

@@ -132,13 +132,14 @@ class TqovFirebirdProc {
 
  private:
   // Runs gbak, handing control to the caller every 100 ms; what gbak prints goes into its report
-  // ARutaReporte as well. Raises TqovExceptionGbak(AError) when it fails.
+  // ARutaReporte as well, which gets AAcceso, the access of the database it is about. Raises
+  // TqovExceptionGbak(AError) when it fails.
   void EjecutarGbak(IqovFirebirdProcCaller& ACaller, const QString& ARutaGbak, const CommandLine& AParametros,
-                    const QString& ARutaReporte, const QString& AError);
+                    const QString& ARutaReporte, const FileAccess& AAcceso, const QString& AError);
   // The file's size in bytes; -1 when it cannot be read.
   static qint64 ObtenerTamanoArchivo(const QString& ARuta);
-  // Writes the archive's note at ARuta unless a file of that name is there.
-  static void EscribirLeame(const QString& ARuta);
+  // Writes the archive's note at ARuta, with AAcceso, unless a file of that name is there.
+  static void EscribirLeame(const QString& ARuta, const FileAccess& AAcceso);
   // Fills FListaUsuariosConectados from the check and raises TqovExceptionBDUsuariosConectados when it
   // lists anyone.
   void InformarUsuarios(const QStringList& AUsuarios);

@@ -5,6 +5,7 @@
 #include "core/engine/ExcepcionesConverBD.h"
 #include "core/engine/FirebirdProc.h"
 #include "core/engine/FirebirdProcReportes.h"
+#include "platform/os/FileAccess.h"
 #include "platform/os/Paths.h"
 #include "core/engine/VariablesGlobales.h"
 #include "core/util/CadenaConexion.h"
@@ -61,9 +62,14 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
                                      .Citado(script)
                                      .Opciones(QStringLiteral(" "))
                                      .Citado(CadenaConexion(servidor, ARutaBD));
+  // The report and the script hold the database's metadata: they get its owner and mode.
+  const FileAccess acceso = AccessFrom(ARutaBD);
   ProcessHandle proceso = 0;
-  if (EjecutarProcesoYEsperar({isqlAnterior, extraccion.Argumentos(), {}, rutaReporte, true}, proceso) != 0)
+  if (EjecutarProcesoYEsperar({isqlAnterior, extraccion.Argumentos(), {}, rutaReporte, true, acceso}, proceso) != 0) {
+    ApplyAccessOrRaise(rutaReporte, acceso);
+    ApplyAccessOrRaise(script, acceso);
     throw TqovExceptionGbak(errorExtraccion);
+  }
   DeleteFileOrRaise(rutaReporte);
 
   // The script gets a statement that creates the scratch database, after its first two lines. The script's
@@ -75,9 +81,11 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
       QStringLiteral("CREATE DATABASE %1 PAGE_SIZE 8192 DEFAULT CHARACTER SET NONE;").arg(LiteralSql(bdTemporal)));
   QByteArray texto;
   for (qsizetype i = 0; i < lineas.size(); ++i) texto += (i == 2 ? lineas[i].toUtf8() : lineas[i].toLatin1()) + '\n';
+  // The rewritten script keeps the mode of the one it replaces.
   QSaveFile archivo(script);
   if (!archivo.open(QIODevice::WriteOnly) || archivo.write(texto) != texto.size() || !archivo.commit())
     throw EFileError(QStringLiteral("No se puede escribir el archivo \"%1\". %2").arg(script, archivo.errorString()));
+  ApplyAccessOrRaise(script, acceso);
 
   const CommandLine reproduccion = CommandLine()
                                        .Opciones(QStringLiteral("-i "))
@@ -86,6 +94,8 @@ void TqovFirebirdProc::ValidarEstructura(IqovFirebirdProcCaller& ACaller, const 
                                        .Valor(ADBUser)
                                        .Opciones(QStringLiteral(" -password "))
                                        .Valor(ADBPass);
-  const int codigo = EjecutarProcesoYEsperar({FRutaIsqlFb3, reproduccion.Argumentos(), {}, rutaReporte, true}, proceso);
+  const int codigo =
+      EjecutarProcesoYEsperar({FRutaIsqlFb3, reproduccion.Argumentos(), {}, rutaReporte, true, acceso}, proceso);
+  ApplyAccessOrRaise(rutaReporte, acceso);
   if (codigo != 0) throw Exception(errorEstructura);
 }

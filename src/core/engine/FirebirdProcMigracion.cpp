@@ -4,6 +4,7 @@
 #include "core/engine/ExcepcionesConverBD.h"
 #include "core/engine/FirebirdProc.h"
 #include "core/engine/NombreEmpresa.h"
+#include "platform/os/FileAccess.h"
 #include "platform/os/Paths.h"
 #include "platform/rtl/TextFile.h"
 
@@ -11,10 +12,11 @@ namespace {
 
 constexpr qint64 TamanoGrande = 2000000000;
 
-// Makes sure the folder exists, creating one level; raises TqovExceptionOperacionesArchivo(AError) when
-// it cannot.
-void AsegurarCarpeta(const QString& ACarpeta, const QString& AError) {
-  if (!DirectoryExists(ACarpeta) && !CreateDir(ACarpeta)) throw TqovExceptionOperacionesArchivo(AError);
+// Makes sure the folder exists, creating one level with AAcceso; raises TqovExceptionOperacionesArchivo(AError)
+// when it cannot. A folder already there is left as it is.
+void AsegurarCarpeta(const QString& ACarpeta, const FileAccess& AAcceso, const QString& AError) {
+  if (!DirectoryExists(ACarpeta) && !CreateDirWithAccess(ACarpeta, AAcceso))
+    throw TqovExceptionOperacionesArchivo(AError);
 }
 
 // The number the database gives a connection made now.
@@ -30,17 +32,19 @@ int NumeroNuevaConexion(const QString& ARutaBD, const QString& AServer, const QS
 
 std::function<void(const QString& ARutaBD)> AntesDeArchivarBD;
 
-void TqovFirebirdProc::EscribirLeame(const QString& ARuta) {
+void TqovFirebirdProc::EscribirLeame(const QString& ARuta, const FileAccess& AAcceso) {
   if (FileExists(ARuta)) return;
-  SaveAnsiLines(
+  WriteNewFile(
       ARuta,
-      {QStringLiteral("Las bases de datos contenidas en esta carpeta son una copia de las bases de datos"),
-       QStringLiteral("que se tenían originalmente en su directorio de datos antes de ejecutar el proceso"),
-       QStringLiteral("de migración a Firebird 3.0."),
-       QStringLiteral("En caso de que se desee revertir el proceso de conversión se pueden tomar estas bases"),
-       QStringLiteral("de datos y copiarlas al directorio de datos (Ejemplo: c:\\Tarvolin datos). Al hacer esto se"),
-       QStringLiteral("podrá volver a usar su versión previa de Tarvolin.")},
-      QStringLiteral("\r\n"));
+      AnsiText({QStringLiteral("Las bases de datos contenidas en esta carpeta son una copia de las bases de datos"),
+                QStringLiteral("que se tenían originalmente en su directorio de datos antes de ejecutar el proceso"),
+                QStringLiteral("de migración a Firebird 3.0."),
+                QStringLiteral("En caso de que se desee revertir el proceso de conversión se pueden tomar estas bases"),
+                QStringLiteral(
+                    "de datos y copiarlas al directorio de datos (Ejemplo: c:\\Tarvolin datos). Al hacer esto se"),
+                QStringLiteral("podrá volver a usar su versión previa de Tarvolin.")},
+               QStringLiteral("\r\n")),
+      AAcceso);
 }
 
 void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& ARutaConexion, const QString& ANombreBD,
@@ -91,18 +95,23 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
                                                            "empresa ") +
                                             otra + QStringLiteral("."));
   }
-  AsegurarCarpeta(archivo, QStringLiteral("Ocurrió un error al crear la carpeta en donde se van a respaldar las "
-                                          "bases de datos anteriores."));
-  AsegurarCarpeta(FLogPath, QStringLiteral("Ocurrió un error al crear la carpeta de logs."));
-  AsegurarCarpeta(respaldos, QStringLiteral("Ocurrió un error al crear la carpeta de Respaldos."));
+  // The folders made here, and leame.txt, are closed to others as Config, whose System subfolders they hold too;
+  // a server that runs as Config's owner or group still writes the backups and their reports into them.
+  const FileAccess accesoCarpetas = AccessFrom(JoinPath(ARutaConexion, QStringLiteral("System/Config.fdb")));
+  AsegurarCarpeta(archivo, accesoCarpetas,
+                  QStringLiteral("Ocurrió un error al crear la carpeta en donde se van a respaldar las "
+                                 "bases de datos anteriores."));
+  AsegurarCarpeta(FLogPath, accesoCarpetas, QStringLiteral("Ocurrió un error al crear la carpeta de logs."));
+  AsegurarCarpeta(respaldos, accesoCarpetas, QStringLiteral("Ocurrió un error al crear la carpeta de Respaldos."));
 
   ACaller.Log(GetDelim());
   ACaller.Log(AEsConfig ? QStringLiteral("Convirtiendo base de datos Config")
                         : QStringLiteral("Convirtiendo empresa ") + ANombreBD);
   ACaller.Log(GetDelim());
   if (AEsConfig)
-    AsegurarCarpeta(en(respaldos), QStringLiteral("Ocurrió un error al crear la carpeta en donde se va a respaldar la "
-                                                  "base de datos de Config."));
+    AsegurarCarpeta(en(respaldos), accesoCarpetas,
+                    QStringLiteral("Ocurrió un error al crear la carpeta en donde se va a respaldar la "
+                                   "base de datos de Config."));
 
   if (ObtenerTamanoArchivo(origen) > TamanoGrande)
     ACaller.Log(
@@ -171,9 +180,9 @@ void TqovFirebirdProc::MigrarBD(IqovFirebirdProcCaller& ACaller, const QString& 
   }
 
   AsegurarCarpeta(
-      carpetaArchivo,
+      carpetaArchivo, accesoCarpetas,
       QStringLiteral("Ocurrió un error al crear la carpeta en donde se va a archivar la base de datos anterior."));
-  EscribirLeame(JoinPath(archivo, QStringLiteral("leame.txt")));
+  EscribirLeame(JoinPath(archivo, QStringLiteral("leame.txt")), accesoCarpetas);
   if (AntesDeArchivarBD) AntesDeArchivarBD(origen);
   // The old file takes its archived name beside its own, and only then does the new file take its name in one
   // step: at no instant is there no database under the source's name, whatever stops the run.

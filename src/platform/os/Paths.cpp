@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -82,11 +83,29 @@ namespace {
 
 QString FolderOf(const QString& APath) { return QFileInfo(APath).absolutePath(); }
 
-// Copies AFrom under a passing name in ATo's folder, flushes the copy, then gives it the name ATo.
+// What names a copy in progress: the copy's final name, this mark and six random characters.
+const QString MarcaCopiaSinTerminar = QStringLiteral(".copia-sin-terminar.");
+
+// Removes from the folder what copies that a crash interrupted left there: regular files whose name ends in the
+// mark and six random characters. A link of such a name is left, as is anything else.
+void RemoveCopyLeftovers(const QString& AFolder) {
+  static const QRegularExpression sobrante(QStringLiteral("^.+") + QRegularExpression::escape(MarcaCopiaSinTerminar) +
+                                           QStringLiteral("[A-Za-z0-9]{6}$"));
+  for (const QString& nombre : QDir(AFolder).entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+    const QByteArray ruta = QFile::encodeName(JoinPath(AFolder, nombre));
+    struct stat datos {};
+    if (sobrante.match(nombre).hasMatch() && lstat(ruta.constData(), &datos) == 0 && S_ISREG(datos.st_mode))
+      unlink(ruta.constData());
+  }
+}
+
+// Copies AFrom, with its owner and mode, under a passing name in ATo's folder, flushes the copy, then gives it
+// the name ATo.
 bool CopyNoReplace(const QString& AFrom, const QString& ATo) {
   QFile origen(AFrom);
   if (!origen.open(QIODevice::ReadOnly)) return false;
-  QByteArray plantilla = QFile::encodeName(ATo + QStringLiteral(".copiando.XXXXXX"));
+  RemoveCopyLeftovers(FolderOf(ATo));
+  QByteArray plantilla = QFile::encodeName(ATo + MarcaCopiaSinTerminar + QStringLiteral("XXXXXX"));
   const int descriptor = mkostemp(plantilla.data(), O_CLOEXEC);
   if (descriptor < 0) return false;
   QFile copia;
@@ -97,6 +116,7 @@ bool CopyNoReplace(const QString& AFrom, const QString& ATo) {
   }
   hecho = hecho && copia.flush() && fsync(descriptor) == 0;
   copia.close();
+  hecho = hecho && CopyOwnerAndMode(AFrom, QFile::decodeName(plantilla));
   hecho = hecho && renameat2(AT_FDCWD, plantilla.constData(), AT_FDCWD, QFile::encodeName(ATo).constData(),
                              RENAME_NOREPLACE) == 0;
   if (!hecho) unlink(plantilla.constData());

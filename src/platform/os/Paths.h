@@ -36,9 +36,11 @@ bool IsSymLink(const QString& APath);
 bool CreateDir(const QString& APath);
 
 // Gives the file AFrom a second name ATo (a hard link), never replacing anything there; where the file
-// system cannot link the two (another file system, none that links), a copy made under a passing name in
-// ATo's folder takes the name ATo. ATo and its folder are flushed to disk before it returns. False when
-// ATo cannot be made; then nothing new stays.
+// system cannot link the two (another file system, none that links), a copy with AFrom's owner and mode, made
+// under a passing name in ATo's folder (ATo + ".copia-sin-terminar." + six random characters), takes the name
+// ATo. A copy first removes what copies that a crash interrupted left in that folder under such names (regular
+// files only: never a link). ATo and its folder are flushed to disk before it returns. False when ATo cannot be
+// made; then nothing new stays.
 bool KeepCopyNoReplace(const QString& AFrom, const QString& ATo);
 
 // Puts the file AFrom in ATo's place in one step, so that ATo names the one file or the other at every

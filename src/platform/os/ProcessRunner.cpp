@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,6 +28,9 @@ QByteArray RutaDelPrograma(const QString& APrograma) {
   const QString encontrado = QStandardPaths::findExecutable(APrograma);
   return QFile::encodeName(encontrado.isEmpty() ? APrograma : encontrado);
 }
+
+// The mode the output file is created with.
+mode_t ModoSalida(const ProcessLaunch& l) { return l.Acceso ? l.Acceso->FileMode : 0644; }
 
 // In the child, between fork and exec: only system calls. Reports a failure's error number through the pipe
 // and ends.
@@ -80,8 +84,9 @@ int Iniciar(const ProcessLaunch& l, pid_t& pid) {
     predeterminada.sa_handler = SIG_DFL;
     for (int senal = 1; senal < NSIG; ++senal) sigaction(senal, &predeterminada, nullptr);
     if (!carpeta.isEmpty() && chdir(carpeta.constData()) != 0) FallarEnElHijo(tuberia[1]);
+    if (l.Acceso) umask(~l.Acceso->FolderMode & 0777);
     const int entrada = open("/dev/null", O_RDONLY);
-    const int archivo = open(salida.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int archivo = open(salida.constData(), O_WRONLY | O_CREAT | O_TRUNC, ModoSalida(l));
     const int errores = l.ErroresALaSalida ? archivo : open("/dev/null", O_WRONLY);
     if (entrada < 0 || archivo < 0 || errores < 0) FallarEnElHijo(tuberia[1]);
     // The pipe moves above the standard descriptors first, so that none of them lands on it.
@@ -141,9 +146,11 @@ int EsperarBombeando(pid_t pid, const std::function<void()>& bombear) {
 // A shell that cannot start a program says why in the file its output goes to; so does this.
 void AnotarFallaDeInicio(const ProcessLaunch& l, int error) {
   if (l.ArchivoSalida.isEmpty()) return;
-  QFile archivo(QDir(l.Carpeta).filePath(l.ArchivoSalida));
-  if (archivo.open(QIODevice::WriteOnly | QIODevice::Truncate))
-    archivo.write(QFile::encodeName(l.Programa) + ": " + std::strerror(error) + "\n");
+  const int archivo = open(QFile::encodeName(QDir(l.Carpeta).filePath(l.ArchivoSalida)).constData(),
+                           O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, ModoSalida(l));
+  QFile motivo;
+  if (archivo >= 0 && motivo.open(archivo, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle))
+    motivo.write(QFile::encodeName(l.Programa) + ": " + std::strerror(error) + "\n");
 }
 
 }  // namespace

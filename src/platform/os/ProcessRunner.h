@@ -6,19 +6,25 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <functional>
+#include <optional>
+
+#include "platform/os/FileAccess.h"
 
 // Process id of a running child; 0 when none runs.
 using ProcessHandle = qint64;
 
 // What to start: the program, its argument vector, the folder it runs in (empty: the current one) and
 // where its output goes (empty: discarded). With `ErroresALaSalida` the error output joins the output
-// file; otherwise it is discarded.
+// file; otherwise it is discarded. With `Acceso` the output file is created with its file mode, and the
+// program runs under the umask that keeps whatever it creates within its folder mode (closed to others);
+// otherwise the output file is 0644 and the program keeps this process's umask.
 struct ProcessLaunch {
   QString Programa{};
   QStringList Argumentos{};
   QString Carpeta{};
   QString ArchivoSalida{};
   bool ErroresALaSalida = false;
+  std::optional<FileAccess> Acceso{};
 };
 
 // Exit code of a program that could not be started, as a shell reports it.

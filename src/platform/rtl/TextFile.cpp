@@ -20,14 +20,16 @@ QStringList LoadAnsiLines(const QString& APath) {
   return lineas;
 }
 
+QByteArray AnsiText(const QStringList& ALines, const QString& ALineBreak) {
+  QByteArray texto;
+  for (const QString& linea : ALines) texto += (linea + ALineBreak).toLatin1();
+  return texto;
+}
+
 void SaveAnsiLines(const QString& APath, const QStringList& ALines, const QString& ALineBreak) {
   QSaveFile archivo(APath);
-  bool escrito = archivo.open(QIODevice::WriteOnly);
-  for (const QString& linea : ALines) {
-    if (!escrito) break;
-    escrito = archivo.write((linea + ALineBreak).toLatin1()) >= 0;
-  }
-  if (!escrito || !archivo.commit())
+  const QByteArray texto = AnsiText(ALines, ALineBreak);
+  if (!archivo.open(QIODevice::WriteOnly) || archivo.write(texto) != texto.size() || !archivo.commit())
     throw EFileError(QStringLiteral("No se puede escribir el archivo \"%1\". %2").arg(APath, archivo.errorString()));
 }
 

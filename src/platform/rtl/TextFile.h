@@ -2,6 +2,7 @@
 
 // Loading and saving text files in the system's 8-bit code page.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,9 @@
 // The file's lines, split at LF or CR LF; a final line break adds no empty line. Raises EFileError
 // when the file cannot be read.
 QStringList LoadAnsiLines(const QString& APath);
+
+// The lines in that code page, each followed by ALineBreak.
+QByteArray AnsiText(const QStringList& ALines, const QString& ALineBreak);
 
 // Writes each line followed by ALineBreak. Raises EFileError when the file cannot be written.
 void SaveAnsiLines(const QString& APath, const QStringList& ALines, const QString& ALineBreak = QStringLiteral("\n"));

@@ -51,11 +51,7 @@ TEST_F(Conversion, AGbakPathThatIsMissingEndsTheRunBeforeTheCheckWithTheFieldFoc
 
 TEST_F(Conversion, ConfigAttachedByAnotherConnectionStopsTheRunBeforeAnythingChanges) {
   Mostrar();
-  TFbConnection otra;
-  otra.Database = "localhost:" + datos.Config();
-  otra.Username = "SYSDBA";
-  otra.Password = ClaveSysdbaServidor();
-  otra.Open();
+  const auto otra = ConectarPorServidor(datos.Config());
   Convertir();
   const QStringList registro = Registro();
   ASSERT_GE(registro.size(), 8);
@@ -158,6 +154,29 @@ TEST_F(Conversion, ACompanyThatCannotBeOpenedIsLeftOutAndTheRunGoesOn) {
                          "Se convirtió correctamente 1 base de datos.", "No fue posible convertir 2 bases de datos."}));
   EXPECT_TRUE(QFileInfo::exists(Archivo("EMPRESA1.fdb")));
   EXPECT_FALSE(QFileInfo::exists(Archivo("COMERCIAL SUR.fdb")));
+}
+
+// A Config whose file is a link is left out like a company whose file is one: named with the reason, counted
+// as not converted, and the companies go on; who is attached to it does not matter.
+TEST_F(Conversion, AConfigThatIsALinkIsLeftOutAndTheCompaniesGoOn) {
+  ASSERT_TRUE(QFile::rename(datos.Config(), datos.Ruta() + "System/Config real.fdb"));
+  ASSERT_TRUE(QFile::link("Config real.fdb", datos.Config()));
+  Mostrar();
+  Marcar("COMERCIAL SUR");
+  Marcar("ZAPATERIA");
+  const auto otra = ConectarPorServidor(datos.Config());
+  Convertir();
+  const QStringList dejada{"No es posible convertir la base de datos Config: su archivo '" + datos.Config() +
+                               "' es un enlace simbólico. Ponga en su lugar el archivo de la base de datos y vuelva a "
+                               "intentarlo.",
+                           "Se continúa con las empresas seleccionadas...", " "};
+  EXPECT_EQ(Registro(),
+            Verificacion({"EMPRESA1"}) + dejada + EmpresaConvertida("EMPRESA1") +
+                Resumen({"El proceso de conversión terminó con algunos errores.",
+                         "Se convirtió correctamente 1 base de datos.", "No fue posible convertir 1 base de datos."}));
+  EXPECT_TRUE(QFileInfo(datos.Config()).isSymLink());
+  EXPECT_FALSE(QFileInfo::exists(Archivo("System")));
+  EXPECT_TRUE(QFileInfo::exists(Archivo("EMPRESA1.fdb")));
 }
 
 TEST_F(Conversion, ConfigConvertedAndNothingSelectedGivesAnEmptySummaryAndReloads) {

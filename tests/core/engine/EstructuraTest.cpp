@@ -8,6 +8,7 @@
 
 #include "core/engine/ExcepcionesConverBD.h"
 #include "core/engine/VariablesGlobales.h"
+#include "fixtures/AccesoArchivos.h"
 #include "fixtures/BasesDePrueba.h"
 #include "fixtures/CallerDePrueba.h"
 #include "fixtures/CarpetaTrabajo.h"
@@ -179,6 +180,28 @@ TEST_F(Estructura, AnEarlierChecksReportAndScriptStayAsTheyWere) {
   ASSERT_TRUE(salida.open(QIODevice::ReadOnly));
   EXPECT_TRUE(salida.readAll().contains("OFFSET"));
   EXPECT_TRUE(LoadAnsiLines(carpeta.Log() + "/EMPRESA1_metadata_2.sql").join('\n').contains("CREATE DATABASE"));
+}
+
+// The report and the script hold the database's metadata: they get its owner, group and mode, whether the
+// replay fails or the extraction does.
+TEST_F(Estructura, ItsReportAndScriptHaveTheDatabasesOwnerAndMode) {
+  DarAcceso(bd, 12345, 23456, 0640);
+  const QString gbakReproduceMal =
+      InstalarServidorAnterior(Anterior(), HerramientaDePrueba(QStringLiteral("isql-anterior")));
+  const QString gbakSinIsql =
+      InstalarServidorAnterior(carpeta.Raiz() + "/sin isql", HerramientaFirebird3(QStringLiteral("isql")), "GBAK");
+  for (const QString& gbak : {gbakReproduceMal, gbakSinIsql}) {
+    SCOPED_TRACE(gbak.toStdString());
+    QDir(carpeta.Log()).removeRecursively();
+    QDir().mkpath(carpeta.Log());
+    EXPECT_THROW(proc.ValidarEstructura(caller, bd, QStringLiteral("EMPRESA1"), gbak, QStringLiteral("SYSDBA"),
+                                        ClaveSysdbaServidor()),
+                 Exception);
+    const QStringList archivos = QDir(carpeta.Log()).entryList(QDir::Files);
+    EXPECT_EQ(archivos.size(), gbak == gbakReproduceMal ? 2 : 1);
+    for (const QString& archivo : archivos)
+      EXPECT_EQ(AccesoDe(carpeta.Log() + "/" + archivo), "12345:23456 0640") << archivo.toStdString();
+  }
 }
 
 }  // namespace

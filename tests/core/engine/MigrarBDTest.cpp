@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <functional>
 
+#include "fixtures/AccesoArchivos.h"
 #include "fixtures/ConversionDePrueba.h"
 #include "fixtures/MensajeDeError.h"
 #include "fixtures/RelojFijo.h"
@@ -379,16 +380,6 @@ TEST_F(MigrarBD, BadInputChangesNoDatabase) {
   EXPECT_FALSE(QFile::exists(Respaldos("NO EXISTE_MIGRACION_2019.fbk")));
 }
 
-// A connection through the server to a database of the data folder.
-std::unique_ptr<TFbConnection> ConectarPorServidor(const QString& ARuta) {
-  auto bd = std::make_unique<TFbConnection>();
-  bd->Database = "localhost:" + ARuta;
-  bd->Username = "SYSDBA";
-  bd->Password = ClaveSysdbaServidor();
-  bd->Open();
-  return bd;
-}
-
 TEST_F(MigrarBD, AUserWhoStaysAttachedAfterTheCheckStopsItBeforeTheArchive) {
   const QString empresa = datos.Empresa("EMPRESA1");
   // Attached while the backup ran, or while the restore ran.
@@ -559,6 +550,45 @@ TEST_F(MigrarBD, TheNewDatabaseGetsTheOldOnesOwnerAndMode) {
   EXPECT_EQ(despues.st_mode & 07777, 0640u);
   EXPECT_EQ(despues.st_uid, antes.st_uid);
   EXPECT_EQ(despues.st_gid, antes.st_gid);
+}
+
+// What a conversion makes from a database is no more open than the database and has its owner and group: the
+// backup, which the server writes as its own user, and the reports; the folders it creates, and leame.txt,
+// follow Config. A folder gives each class that may read or write the database all rights, so that a server
+// running as its owner or group writes there; others get none, even where the database gives them some.
+TEST_F(MigrarBD, WhatItMakesIsNoMoreOpenThanTheDatabaseAndHasItsOwner) {
+  const struct {
+    mode_t config, empresa;
+    QString deConfig, carpetas, deEmpresa;
+  } casos[] = {
+      {0600, 0640, "12345:23456 0600", "12345:23456 0700", "12346:23457 0640"},
+      {0640, 0660, "12345:23456 0640", "12345:23456 0770", "12346:23457 0660"},
+      {0664, 0600, "12345:23456 0660", "12345:23456 0770", "12346:23457 0600"},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(QString::number(caso.config, 8).toStdString());
+    const QString ruta = carpeta.Raiz() + "/datos " + QString::number(caso.config, 8) + "/";
+    const CarpetaDatos otros(ruta, {"EMPRESA1"}, 5);
+    DarAcceso(otros.Config(), 12345, 23456, caso.config);
+    DarAcceso(otros.Empresa("EMPRESA1"), 12346, 23457, caso.empresa);
+    QDir(carpeta.Log()).removeRecursively();
+    for (const bool esConfig : {true, false})
+      proc.MigrarBD(avisos, ruta, esConfig ? "Config" : "EMPRESA1", "SYSDBA", ClaveSysdbaServidor(), gbak, "",
+                    esConfig);
+
+    for (const QString& creada : {ruta + "Respaldos", ruta + "Respaldos/System", ruta + "ArchivarBDAnterior2019",
+                                  ruta + "ArchivarBDAnterior2019/System", carpeta.Log()})
+      EXPECT_EQ(AccesoDe(creada), caso.carpetas) << creada.toStdString();
+    QStringList deConfig{ruta + "Respaldos/System/Config_MIGRACION_2019.fbk",
+                         ruta + "ArchivarBDAnterior2019/leame.txt"};
+    QStringList deEmpresa{ruta + "Respaldos/EMPRESA1_MIGRACION_2019.fbk"};
+    const QStringList reportes = QDir(carpeta.Log()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    EXPECT_EQ(reportes.size(), 4);  // the backup's and the restore's of each database
+    for (const QString& reporte : reportes)
+      (reporte.contains("_Config_") ? deConfig : deEmpresa) << carpeta.Log() + "/" + reporte;
+    for (const QString& archivo : deConfig) EXPECT_EQ(AccesoDe(archivo), caso.deConfig) << archivo.toStdString();
+    for (const QString& archivo : deEmpresa) EXPECT_EQ(AccesoDe(archivo), caso.deEmpresa) << archivo.toStdString();
+  }
 }
 
 }  // namespace

@@ -262,4 +262,39 @@ TEST_F(RespaldoRestauracion, ATakenReportNameGivesWayToTheNextFreeOne) {
   EXPECT_FALSE(QFile::exists(base + "_3.txt"));
 }
 
+// A backup that fails leaves no partial backup file (it holds company rows): neither a new one nor one that it
+// wrote over. A backup file that the failed run did not write stays as it was.
+TEST_F(RespaldoRestauracion, AFailedBackupLeavesNothingItWrote) {
+  const QString bd = carpeta.Datos() + QStringLiteral("EMPRESA.fdb");
+  const QString respaldo = carpeta.Datos() + QStringLiteral("EMPRESA.fbk");
+  CrearBaseDatos(bd);
+  const struct {
+    QString gbak, clave;
+    QByteArray anterior;  // null: no file there
+    bool queda;
+  } casos[] = {
+      {HerramientaDePrueba("gbak-cortado"), ClaveSysdbaServidor(), QByteArray(), false},
+      {HerramientaDePrueba("gbak-cortado"), ClaveSysdbaServidor(), "respaldo de otra corrida", false},
+      {gbakInstalado, "no es la clave", "respaldo de otra corrida", true},
+  };
+  for (const auto& caso : casos) {
+    SCOPED_TRACE(caso.gbak.toStdString() + " " + caso.anterior.constData());
+    QFile::remove(respaldo);
+    if (!caso.anterior.isNull()) {
+      QFile archivo(respaldo);
+      ASSERT_TRUE(archivo.open(QIODevice::WriteOnly));
+      archivo.write(caso.anterior);
+    }
+    EXPECT_THROW(
+        proc.RespaldarEnVersionActual(caller, bd, respaldo, "EMPRESA", caso.gbak, "SYSDBA", caso.clave, false, ""),
+        TqovExceptionGbak);
+    QFile queda(respaldo);
+    EXPECT_EQ(queda.exists(), caso.queda);
+    if (caso.queda) {
+      ASSERT_TRUE(queda.open(QIODevice::ReadOnly));
+      EXPECT_EQ(queda.readAll(), caso.anterior);
+    }
+  }
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "fixtures/AccesoArchivos.h"
 #include "fixtures/ImprimirQt.h"
 #include "platform/os/Paths.h"
 #include "platform/rtl/Exception.h"
@@ -103,4 +104,32 @@ TEST(Paths, KeepCopyNoReplaceLinksOrCopiesButNeverReplaces) {
   EXPECT_EQ(QFileInfo(ocupado).size(), 0);
   EXPECT_FALSE(KeepCopyNoReplace(carpeta.filePath(QStringLiteral("falta.fdb")), copia + QStringLiteral("2")));
   EXPECT_FALSE(QFileInfo::exists(copia + QStringLiteral("2")));
+}
+
+// A copy that a crash interrupted leaves a file under a name of its own kind; the next copy into that folder
+// removes such files and nothing else: not a link of such a name (nor what it points at), not a folder, not a
+// name that only looks like one. The copy has the original's owner and mode.
+TEST(Paths, ACopyRemovesWhatInterruptedCopiesLeftAndKeepsTheOwnerAndMode) {
+  QTemporaryDir carpeta;
+  QTemporaryDir otroSistema(QStringLiteral("/dev/shm/qov-XXXXXX"));
+  ASSERT_TRUE(otroSistema.isValid());
+  const QString origen = carpeta.filePath(QStringLiteral("EMPRESA1.fdb"));
+  const QString victima = carpeta.filePath(QStringLiteral("victima.fdb"));
+  for (const QString& archivo : {origen, victima}) ASSERT_TRUE(QFile(archivo).open(QIODevice::WriteOnly));
+  DarAcceso(origen, 12345, 23456, 0640);
+  const QDir destino(otroSistema.path());
+  for (const QString& sobrante : {QStringLiteral("EMPRESA1.fdb.copia-sin-terminar.a1B2c3"),
+                                  QStringLiteral("ZAPATERIA.fdb.copia-sin-terminar.Zz9Yy8"),
+                                  QStringLiteral("notas.copia-sin-terminar.abc"), QStringLiteral("notas.txt")})
+    ASSERT_TRUE(QFile(destino.filePath(sobrante)).open(QIODevice::WriteOnly));
+  ASSERT_TRUE(QFile::link(victima, destino.filePath(QStringLiteral("OTRA.fdb.copia-sin-terminar.q1w2e3"))));
+  ASSERT_TRUE(destino.mkdir(QStringLiteral("X.fdb.copia-sin-terminar.abcdef")));
+
+  ASSERT_TRUE(KeepCopyNoReplace(origen, destino.filePath(QStringLiteral("EMPRESA1.fdb"))));
+  EXPECT_EQ(destino.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
+            (QStringList{QStringLiteral("EMPRESA1.fdb"), QStringLiteral("OTRA.fdb.copia-sin-terminar.q1w2e3"),
+                         QStringLiteral("X.fdb.copia-sin-terminar.abcdef"),
+                         QStringLiteral("notas.copia-sin-terminar.abc"), QStringLiteral("notas.txt")}));
+  EXPECT_TRUE(QFile::exists(victima));
+  EXPECT_EQ(AccesoDe(destino.filePath(QStringLiteral("EMPRESA1.fdb"))), QStringLiteral("12345:23456 0640"));
 }

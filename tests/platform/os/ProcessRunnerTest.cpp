@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 
+#include "fixtures/AccesoArchivos.h"
 #include "fixtures/ImprimirQt.h"
 #include "platform/os/ProcessRunner.h"
 
@@ -61,6 +62,33 @@ TEST(ProcessRunner, RunsInTheGivenFolder) {
   ProcessHandle proceso = 0;
   EjecutarProceso({Sh, {"-c", "pwd"}, sub, QStringLiteral("pwd.txt")}, proceso);
   EXPECT_EQ(Leer(sub + QStringLiteral("/pwd.txt")), QFile::encodeName(sub) + "\n");
+}
+
+// With an access, the output file and whatever the program creates are closed to others from the start, before
+// anyone could give them a mode; also the output of a program that cannot start.
+TEST(ProcessRunner, WhatTheProgramCreatesIsNoMoreOpenThanTheAccess) {
+  const struct {
+    mode_t archivo, carpeta;
+    QString salida, creado, subcarpeta;
+  } casos[] = {
+      {0600, 0700, "0600", "0600", "0700"},
+      {0640, 0770, "0640", "0660", "0770"},
+  };
+  for (const auto& caso : casos) {
+    QTemporaryDir carpeta;
+    const QString salida = carpeta.filePath(QStringLiteral("salida.txt"));
+    const QString nosalida = carpeta.filePath(QStringLiteral("no inicia.txt"));
+    const FileAccess acceso{geteuid(), getegid(), caso.archivo, caso.carpeta};
+    ProcessHandle proceso = 0;
+    ASSERT_EQ(EjecutarProceso({Sh, {"-c", "touch creado; mkdir sub"}, carpeta.path(), salida, true, acceso}, proceso),
+              0);
+    EjecutarProceso({carpeta.filePath(QStringLiteral("no hay")), {}, {}, nosalida, true, acceso}, proceso);
+    const QString dueno = QStringLiteral("%1:%2 ").arg(geteuid()).arg(getegid());
+    EXPECT_EQ(AccesoDe(salida), dueno + caso.salida);
+    EXPECT_EQ(AccesoDe(nosalida), dueno + caso.salida);
+    EXPECT_EQ(AccesoDe(carpeta.filePath(QStringLiteral("creado"))), dueno + caso.creado);
+    EXPECT_EQ(AccesoDe(carpeta.filePath(QStringLiteral("sub"))), dueno + caso.subcarpeta);
+  }
 }
 
 TEST(ProcessRunner, AProgramThatCannotStartFailsAndSaysWhyInItsOutputFile) {
