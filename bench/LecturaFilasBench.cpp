@@ -7,7 +7,8 @@
 // reads the whole table once more in a process of its own, which reports its peak memory, so that the
 // memory per row can be set against the row's message.
 //
-//   lectura_filas_bench [--filas=100000,1000000] [--repeticiones=5] [Google Benchmark's options]
+//   lectura_filas_bench [--filas=100000,1000000] [--tablas=angosta,ancha] [--repeticiones=5]
+//                       [Google Benchmark's options]
 //
 // The databases are made once and kept in the build folder. The program fails when the two sides do
 // not read the same values.
@@ -452,13 +453,18 @@ int main(int argc, char** argv) {
   for (const QString& n : Opcion(argumentos, QStringLiteral("--filas"), QStringLiteral("100000,1000000")).split(','))
     filas << n.toInt();
   const int repeticiones = Opcion(argumentos, QStringLiteral("--repeticiones"), QStringLiteral("5")).toInt();
+  std::vector<const Tabla*> tablas;
+  for (const QString& nombre :
+       Opcion(argumentos, QStringLiteral("--tablas"), QStringLiteral("angosta,ancha")).split(','))
+    tablas.push_back(&TablaDeNombre(nombre));
 
   // Every side reads each table once before any measurement, which also makes the databases and
   // warms the caches. The client and the adapter must read the same values, and the texts must be
   // those of the values.
   bool iguales = true;
-  for (const Tabla& tabla : Tablas)
+  for (const Tabla* medida : tablas)
     for (const int n : filas) {
+      const Tabla& tabla = *medida;
       const QString ruta = BaseDeDatos(tabla, n);
       const Lectura directa = Cliente(ruta).Leer(tabla.Consulta);
       const Lectura adaptada = Adaptador(ruta).Leer(tabla.Consulta);
@@ -504,8 +510,9 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporte);
   benchmark::Shutdown();
 
-  for (const Tabla& tabla : Tablas)
+  for (const Tabla* medida : tablas)
     for (const int n : filas) {
+      const Tabla& tabla = *medida;
       std::printf("%s table, %d rows:\n", tabla.Nombre, n);
       reporte.Razon(Nombre("Adaptador", tabla, n), Nombre("Cliente", tabla, n), n >= 1000000 ? 1.3 : 0);
       reporte.Razon(Nombre("Adaptador", tabla, n), Nombre("Isql", tabla, n));

@@ -74,6 +74,7 @@ TFbClientLibrary::TFbClientLibrary(const QString& AName, const QString& AFileNam
     FB_RESOLVE(isc_dsql_free_statement);
     FB_RESOLVE(isc_create_blob2);
     FB_RESOLVE(isc_open_blob2);
+    FB_RESOLVE(isc_blob_info);
     FB_RESOLVE(isc_get_segment);
     FB_RESOLVE(isc_put_segment);
     FB_RESOLVE(isc_close_blob);

@@ -29,6 +29,7 @@ struct TFbClientApi {
   decltype(&::isc_dsql_free_statement) isc_dsql_free_statement;
   decltype(&::isc_create_blob2) isc_create_blob2;
   decltype(&::isc_open_blob2) isc_open_blob2;
+  decltype(&::isc_blob_info) isc_blob_info;
   decltype(&::isc_get_segment) isc_get_segment;
   decltype(&::isc_put_segment) isc_put_segment;
   decltype(&::isc_close_blob) isc_close_blob;

@@ -257,15 +257,14 @@ std::optional<QByteArray> TXmlFileStorage::ReadRegularFile(const QString& APath)
   if (descriptor < 0) return std::nullopt;
   struct stat datos {};
   QFile archivo;
-  std::optional<QByteArray> contenido;
   if (fstat(descriptor, &datos) == 0 && S_ISREG(datos.st_mode) &&
       archivo.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-    contenido = archivo.readAll();
-    if (archivo.error() != QFileDevice::NoError) contenido.reset();
+    QByteArray contenido = archivo.readAll();
+    if (archivo.error() != QFileDevice::NoError) return std::nullopt;
     return contenido;
   }
   close(descriptor);
-  return contenido;
+  return std::nullopt;
 }
 
 bool TXmlFileStorage::AdoptIfWhole(const QByteArray& AData) {

@@ -59,6 +59,16 @@ QString MensajeDeError(F AAccion) {
   return {};
 }
 
+// 190,000 characters, a third of them outside ASCII, and 200 KB of every byte value: each far beyond one
+// segment.
+QString Texto() { return QStringLiteral("áéíóú ñ 0123456789\n").repeated(10000); }
+
+QByteArray Datos() {
+  QByteArray datos(200 * 1024, Qt::Uninitialized);
+  for (int i = 0; i < datos.size(); ++i) datos[i] = static_cast<char>(i * 7 % 251);
+  return datos;
+}
+
 // A database of its own for each test, reached through the embedded engine or the server.
 class FbClientTest : public testing::Test {
  protected:
@@ -377,24 +387,33 @@ TEST_F(FbClientTest, TextsTravelInTheAttachmentsCharacterSet) {
   }
 }
 
-TEST_F(FbClientTest, BlobsLargerThanOneSegment) {
-  TFbAttachment conexion;
-  Conectar(conexion);
-  TFbTransactionHandle transaccion;
-  transaccion.Start(conexion, BuildTpb(LeerEscribir));
-  Ejecutar(conexion, transaccion, QStringLiteral("CREATE TABLE DOCUMENTOS (TEXTO BLOB SUB_TYPE TEXT, DATOS BLOB)"));
-  transaccion.CommitRetaining();
-  QByteArray datos(200 * 1024, Qt::Uninitialized);
-  for (int i = 0; i < datos.size(); ++i) datos[i] = static_cast<char>(i * 7 % 251);
-  const QString texto = QStringLiteral("áéíóú ñ 0123456789\n").repeated(10000);
-  Ejecutar(conexion, transaccion, QStringLiteral("INSERT INTO DOCUMENTOS VALUES (?, ?)"), {texto, datos});
-  const Filas filas =
-      Ejecutar(conexion, transaccion,
-               QStringLiteral("SELECT TEXTO, DATOS, CHAR_LENGTH(TEXTO), OCTET_LENGTH(DATOS) FROM DOCUMENTOS"));
-  EXPECT_EQ(filas[0][2], texto.size());
-  EXPECT_EQ(filas[0][3], datos.size());
-  EXPECT_TRUE(filas[0][0] == texto);
-  EXPECT_TRUE(filas[0][1] == datos);
+TEST_F(FbClientTest, BlobsLargerThanOneSegmentAndEmptyOnesReadWhole) {
+  {
+    TFbAttachment conexion;
+    Conectar(conexion);
+    TFbTransactionHandle transaccion;
+    transaccion.Start(conexion, BuildTpb(LeerEscribir));
+    Ejecutar(conexion, transaccion,
+             QStringLiteral("CREATE TABLE DOCUMENTOS (TEXTO BLOB SUB_TYPE TEXT, TEXTO_UTF8 BLOB SUB_TYPE TEXT "
+                            "CHARACTER SET UTF8, DATOS BLOB, VACIO BLOB SUB_TYPE TEXT)"));
+    transaccion.CommitRetaining();
+    Ejecutar(conexion, transaccion, QStringLiteral("INSERT INTO DOCUMENTOS VALUES (?, ?, ?, ?)"),
+             {Texto(), Texto(), Datos(), QStringLiteral("")});
+    transaccion.Commit();
+  }
+  // The server converts a text blob that is not in the attachment's character set, and its length
+  // changes on the way: each is read whole all the same.
+  for (const QString charset : {"ISO8859_1", "UTF8", "NONE"}) {
+    TFbAttachment conexion;
+    Conectar(conexion, charset);
+    TFbTransactionHandle transaccion;
+    transaccion.Start(conexion, BuildTpb(LeerEscribir));
+    const Filas filas = Ejecutar(conexion, transaccion, QStringLiteral("SELECT * FROM DOCUMENTOS"));
+    EXPECT_TRUE(filas[0][0] == Texto()) << charset.toStdString();
+    EXPECT_TRUE(filas[0][1] == Texto()) << charset.toStdString();
+    EXPECT_TRUE(filas[0][2] == Datos()) << charset.toStdString();
+    EXPECT_EQ(filas[0][3], QStringLiteral("")) << charset.toStdString();
+  }
 }
 
 TEST_F(FbClientTest, TheServerConvertsParametersToTheirColumns) {
